@@ -1,0 +1,6 @@
+#include "ui/start_program.h"
+
+int main(int argc, char** argv)
+{
+    return StartProgram(argc, argv);
+}

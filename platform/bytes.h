@@ -1,0 +1,6 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// A byte set: pictures, sounds and whole files are handed around as these.
+using Bytes = std::vector<std::uint8_t>;

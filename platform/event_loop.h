@@ -1,0 +1,8 @@
+#pragma once
+
+// Brings up the window and drawing services; call once, first.
+void InitialiseServices(int& argc, char** argv);
+// Dispatches the messages already queued, then returns; does nothing once the program is ending.
+void ProcessPendingMessages();
+// Runs the message loop while a window is loaded; returns when the program ends.
+void RunEventLoop();

@@ -1,0 +1,33 @@
+#include "platform/fatal.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+std::string FatalStopText(int errorNumber, const std::string& message)
+{
+    std::string text = "运行时出错!\r\n\r\n";
+    if (errorNumber != fault::NoNumber)
+        text += "错误代码：" + std::to_string(errorNumber) + "\r\n\r\n";
+    if (!message.empty())
+        text += "错误信息：" + message + "\r\n";
+    return text;
+}
+
+void FatalStop(int errorNumber, const std::string& message)
+{
+    const std::string text = FatalStopText(errorNumber, message);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误"),
+                        QString::fromUtf8(text).remove(QLatin1Char('\r')), QMessageBox::Ok);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    } else {
+        // No window system to show it on: the terminal is the only place left.
+        std::fputs(text.c_str(), stderr);
+    }
+    std::fflush(nullptr);
+    // Exit at once: the program's state is not trusted to unwind cleanly.
+    std::_Exit(-1);
+}

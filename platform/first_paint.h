@@ -1,0 +1,7 @@
+#pragma once
+#include <functional>
+
+// Lets a benchmark learn when the first window has painted its first frame.
+void OnFirstPaint(std::function<void()> callback);
+// Called by every window paint; runs the callback once.
+void ReportFirstPaint();

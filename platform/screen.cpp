@@ -1,0 +1,39 @@
+#include "platform/screen.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "platform/unit_registry.h"
+#include "platform/window_widget.h"
+
+namespace {
+QScreen* GameScreen()
+{
+    for (const auto& [id, window] : Windows()) {
+        if (window.loaded && window.owner == 0 && window.Widget() && window.Widget()->screen())
+            return window.Widget()->screen();
+    }
+    return QGuiApplication::primaryScreen();
+}
+}  // namespace
+
+std::int32_t ScreenWidth()
+{
+    QScreen* screen = GameScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+std::int32_t ScreenHeight()
+{
+    QScreen* screen = GameScreen();
+    return screen ? screen->geometry().height() : 0;
+}
+
+std::int32_t CursorX()
+{
+    if (const std::optional<ScreenPoint> cursor = EventCursor())
+        return cursor->x;
+    return QCursor::pos().x();
+}

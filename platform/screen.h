@@ -1,0 +1,8 @@
+#pragma once
+#include <cstdint>
+
+// Size of the screen that holds the game's main window (the primary screen before it is shown).
+std::int32_t ScreenWidth();
+std::int32_t ScreenHeight();
+// Horizontal screen position of the mouse: that of the mouse event being handled, if any.
+std::int32_t CursorX();

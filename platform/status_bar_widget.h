@@ -1,0 +1,23 @@
+#pragma once
+// A status bar of several parts, each a sunken panel with a line of text.
+#include <QWidget>
+#include <vector>
+
+class StatusBarWidget : public QWidget {
+public:
+    StatusBarWidget(std::vector<int> partWidths, QWidget* parent);
+
+    int PartCount() const { return int(texts_.size()); }
+    // Sets the text of a part; a part that does not exist is left alone.
+    void SetPartText(int part, const QString& text);
+    QString PartText(int part) const;
+    // The rectangle of a part: the given widths left to right, the last one taking the rest.
+    QRect PartRect(int part) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<int> widths_;
+    std::vector<QString> texts_;
+};

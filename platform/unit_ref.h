@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The kinds of unit a window is made of. The codes are fixed: the high 16 bits
+// are 1 for every kind but the status bar (2), the low 16 bits number the kind.
+enum class UnitKind : std::int32_t {
+    window = 0x10001,
+    menu = 0x10003,
+    EditBox = 0x10005,
+    PicBox = 0x10006,
+    DrawPanel = 0x10008,
+    Label = 0x1000A,
+    Button = 0x1000B,
+    ComboBox = 0x1000E,
+    ColorPicker = 0x1001C,
+    HyperLinker = 0x1001D,
+    Timer = 0x10020,
+    StatusBar = 0x20002,
+};
+
+// The kind's name as unit enumeration compares it ("标签" for a label).
+const char* KindName(UnitKind kind);
+
+// Addresses one unit: its window, its own identifier and its kind.
+struct UnitRef {
+    std::int32_t window = 0;
+    std::int32_t unit = 0;
+    UnitKind kind = UnitKind::window;
+
+    bool operator==(const UnitRef&) const = default;
+};
+
+// Both identifiers 0, kind window: refers to nothing.
+inline constexpr UnitRef EmptyUnitRef{};

@@ -1,0 +1,43 @@
+#pragma once
+// A window of the game: its background colour and picture, its docked status
+// bar, the close query and the Esc key. Internal to platform/.
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "platform/window_template.h"
+
+class WindowWidget : public QWidget {
+public:
+    WindowWidget(const UnitRef& self, QWidget* owner);
+
+    // The picture or its mode changed.
+    void PictureChanged();
+    // Applies a border style: 0 none, the others with a frame, resizable or fixed.
+    void ApplyBorderStyle(int style);
+    Rect OuterRect() const;
+    void SetOuterRect(const Rect& rect);
+    // Docks the status bar, if any, along the bottom of the client area.
+    void DockStatusBar(QWidget* statusBar) { statusBar_ = statusBar; Dock(); }
+    // Lets the window follow the mouse until the left button is released.
+    void FollowMouse(QPoint pressGlobal);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Dock();
+    const QPixmap& ScaledPicture();
+
+    UnitRef self_;
+    QWidget* statusBar_ = nullptr;
+    QImage picture_;
+    bool pictureDecoded_ = false;
+    QPixmap scaled_;
+    QPoint followOffset_;
+    bool following_ = false;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+// The maker's contact fields, shown in the main window's title and the about window.
+namespace contact {
+inline constexpr const char* Developer = "Korvel";
+inline constexpr const char* WebSite = "https://korvel.example.org/torvane";
+inline constexpr const char* Mail = "torvane@korvel.example.org";
+inline constexpr const char* MessengerNumber = "10086110";
+inline constexpr const char* Region = "中国·杭州";
+}  // namespace contact

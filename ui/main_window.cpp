@@ -1,0 +1,55 @@
+#include "ui/main_window.h"
+
+#include "platform/screen.h"
+#include "platform/units.h"
+#include "ui/main_window_template.h"
+
+Rect SavedWindowRect;
+bool WindowInitialising = false;
+
+void OnMainWindowCreated()
+{
+    WindowInitialising = true;
+    WindowInitialising = false;
+}
+
+void OnMainWindowResized()
+{
+    if (GetInt(标签暂停, prop::Visible)) {
+        MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
+    }
+}
+
+void ShowContextMenu()
+{
+    PopupMenu(主窗口, 菜单文件);
+}
+
+void ToggleFullScreen()
+{
+    if (GetInt(主窗口, prop::WindowBorder) != window_border::None) {
+        SavedWindowRect = {GetInt(主窗口, prop::Left), GetInt(主窗口, prop::Top), GetInt(主窗口, prop::Width),
+                           GetInt(主窗口, prop::Height)};
+        SetInt(主窗口, prop::WindowBorder, window_border::None);
+        MoveUnit(主窗口, 0, 0, ScreenWidth(), ScreenHeight());
+    } else {
+        SetInt(主窗口, prop::WindowBorder, window_border::Resizable);
+        SetInt(主窗口, prop::Left, SavedWindowRect.left);
+        SetInt(主窗口, prop::Top, SavedWindowRect.top);
+        SetInt(主窗口, prop::Width, SavedWindowRect.width);
+        SetInt(主窗口, prop::Height, SavedWindowRect.height);
+    }
+}
+
+void OnMainWindowCloseQuery(EventArgs& args)
+{
+    if (GetInt(主窗口, prop::WindowBorder) == window_border::None) {
+        ToggleFullScreen();
+        args.refuse = true;
+    }
+}
+
+void ExitProgram()
+{
+    DestroyUnit(主窗口);
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/window_template.h"
+
+// The main window's own behaviour: start-up of its board, resizing, the
+// context menu, full screen and the ways the program ends.
+
+// The main window's outer rectangle saved on entering full screen.
+extern Rect SavedWindowRect;
+// True only while the main window's created handler runs.
+extern bool WindowInitialising;
+
+void OnMainWindowCreated();
+void OnMainWindowResized();
+void ShowContextMenu();
+void ToggleFullScreen();
+void OnMainWindowCloseQuery(EventArgs& args);
+void ExitProgram();

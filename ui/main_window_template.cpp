@@ -1,0 +1,125 @@
+#include "ui/main_window_template.h"
+
+#include "media/pictures.h"
+#include "ui/contact.h"
+#include "ui/main_window.h"
+
+// Units are written as designated initialisers that name only what differs
+// from the defaults; GCC 12 warns about every field left out.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace {
+Font SongFont(int pixels, bool bold)
+{
+    Font font;
+    font.face = "宋体";
+    font.height = -pixels;
+    font.bold = bold;
+    return font;
+}
+
+Handler Run(void (*operation)())
+{
+    return [operation](EventArgs&) { operation(); };
+}
+
+UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, unsigned state = 0)
+{
+    UnitTemplate entry;
+    entry.kind = UnitKind::menu;
+    entry.id = ref.unit;
+    entry.text = caption;
+    entry.menuLevel = 1;
+    entry.menuState = state;
+    return entry;
+}
+
+WindowTemplate Build()
+{
+    WindowTemplate window;
+    window.windowId = MainWindowId;
+
+    UnitTemplate& self = window.self;
+    self.name = "主窗口";
+    self.kind = UnitKind::window;
+    self.id = 主窗口.unit;
+    self.rect = {0, 0, 619, 434};
+    self.text = MainWindowTitle();
+    self.borderStyle = window_border::Resizable;
+    self.minBox = self.maxBox = self.controlBox = true;
+    self.movable = true;
+    self.escCloses = true;
+    self.startPosition = start_position::Centred;
+    self.picture = MainBackgroundPicture();
+    self.pictureMode = picture_mode::Stretched;
+    self.events = {
+        {Event::Created, Run(OnMainWindowCreated)},
+        {Event::Resized, Run(OnMainWindowResized)},
+        {Event::CloseQuery, OnMainWindowCloseQuery},
+        {Event::RightDown, Run(ShowContextMenu)},
+        {Event::DoubleClick, Run(ToggleFullScreen)},
+    };
+
+    window.units = {
+        {.name = "画板1", .kind = UnitKind::DrawPanel, .id = 画板1.unit, .rect = {304, 203, 32, 32},
+         .visible = false},
+        {.name = "标签暂停", .kind = UnitKind::Label, .id = 标签暂停.unit, .rect = {24, 32, 448, 168},
+         .visible = false,
+         .text = "\r\n\r\n\r\n您暂停了游戏，为防止暂停期间的思考（此举为时间作弊），故以此图遮挡画面。"
+                 "\r\n\r\n继续游戏请点击 >>>",
+         .font = SongFont(19, true), .textColour = Rgb(255, 255, 255), .hAlign = HAlign::Centre,
+         .vAlign = VAlign::Centre, .wordWrap = true, .picture = PauseCoverPicture(),
+         .pictureMode = picture_mode::Tiled},
+        {.name = "时钟耗费时间", .kind = UnitKind::Timer, .id = 时钟耗费时间.unit, .visible = false,
+         .interval = 0},
+        {.name = "标签横", .kind = UnitKind::Label, .id = 标签横.unit, .rect = {88, 240, 328, 24},
+         .visible = false, .cursor = PredefinedCursor(CursorShape::Hand), .font = SongFont(20, true),
+         .textColour = Rgb(255, 255, 0), .hAlign = HAlign::Centre, .vAlign = VAlign::Centre,
+         .gradientMode = 1, .gradient = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255)}},
+        {.name = "标签柱", .kind = UnitKind::Label, .id = 标签柱.unit, .rect = {240, 0, 8, 256},
+         .visible = false, .disabled = true, .textColour = Rgb(0, 0, 255), .hAlign = HAlign::Centre,
+         .vAlign = VAlign::Top, .gradientMode = 2,
+         .gradient = {Rgb(255, 0, 255), Rgb(255, 104, 180), Rgb(255, 0, 255)}},
+        {.name = "标签基", .kind = UnitKind::Label, .id = 标签基.unit, .rect = {0, 264, 504, 24},
+         .textColour = Rgb(0, 0, 0), .hAlign = HAlign::Left, .vAlign = VAlign::Centre, .gradientMode = 3,
+         .gradient = {Rgb(255, 90, 11), Rgb(255, 183, 111), Rgb(255, 90, 11)}},
+        {.name = "状态条", .kind = UnitKind::StatusBar, .id = 状态条.unit, .rect = {0, 0, 0, 20},
+         .items = {"时间", "步数", "提示"}, .partWidths = {100, 50, 0}},
+    };
+
+    UnitTemplate file = MenuEntry(菜单文件, "文件", menu_state::Hidden);
+    file.menuLevel = 0;
+    UnitTemplate exit = MenuEntry(菜单退出, "退出");
+    exit.events = {{Event::Clicked, Run(ExitProgram)}};
+    for (UnitTemplate& entry : std::vector<UnitTemplate>{
+             file,
+             MenuEntry(菜单新游戏, "新游戏     (回车)"),
+             MenuEntry(菜单逆向模式, "逆向模式"),
+             MenuEntry(菜单暂停, "暂停       (空格)"),
+             MenuEntry(菜单查看走法, "查看走法..."),
+             MenuEntry(菜单分隔1, "-"),
+             MenuEntry(菜单静音, "静音       (J)"),
+             MenuEntry(菜单正确放下方计一步, "正确放下方计一步", menu_state::Checked),
+             MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)"),
+             MenuEntry(菜单恢复初始参数, "恢复初始参数.."),
+             MenuEntry(菜单分隔2, "-"),
+             MenuEntry(菜单关于, "关于       (F1)"),
+             exit,
+         }) {
+        window.units.push_back(std::move(entry));
+    }
+    return window;
+}
+}  // namespace
+
+std::string MainWindowTitle()
+{
+    return std::string("Korvel·汉诺塔(Torvane) v2.0 - 开发：") + contact::Developer + "  QQ：" +
+           contact::MessengerNumber + "  邮件：" + contact::Mail;
+}
+
+const WindowTemplate& MainWindowTemplate()
+{
+    static const WindowTemplate window = Build();
+    return window;
+}

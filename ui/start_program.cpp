@@ -1,0 +1,14 @@
+#include "ui/start_program.h"
+
+#include "platform/event_loop.h"
+#include "platform/units.h"
+#include "ui/main_window_template.h"
+
+int StartProgram(int& argc, char** argv)
+{
+    InitialiseServices(argc, argv);
+    RegisterWindowTemplate(MainWindowTemplate());
+    LoadWindow(主窗口);
+    RunEventLoop();
+    return 0;
+}

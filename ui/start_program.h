@@ -1,0 +1,4 @@
+#pragma once
+
+// The program: brings up the services, opens the main window and runs until it is gone.
+int StartProgram(int& argc, char** argv);
