@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <vector>
 #include <memory>
 
 #include "platform/window_lifetime.h"
@@ -19,6 +22,17 @@ void InitialiseServices(int& argc, char** argv)
     for (const char* face : {"宋体", "SimSun"})
         QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void ShutdownServices()
+{
+    // Owned windows go with their owner, so each is deleted only while still alive.
+    std::vector<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows.emplace_back(window);
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+    application.reset();
 }
 
 void ProcessPendingMessages()

@@ -4,6 +4,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
+#include <utility>
 
 #include "platform/first_paint.h"
 #include "platform/picture.h"
@@ -63,16 +66,45 @@ Rect WindowWidget::OuterRect() const
     return {outer.x(), outer.y(), outer.width(), outer.height()};
 }
 
+QMargins WindowWidget::FrameMargins()
+{
+    // The native window must exist for the window system to report its frame.
+    winId();
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
 void WindowWidget::SetOuterRect(const Rect& rect)
 {
-    const QRect outer = frameGeometry();
-    const int frameWidth = outer.width() - width();
-    const int frameHeight = outer.height() - height();
-    const QSize client(std::max(0, rect.width - frameWidth), std::max(0, rect.height - frameHeight));
-    if (maximumSize() == minimumSize())
-        setFixedSize(client);
-    move(rect.left, rect.top);
-    resize(client);
+    // Placing the window may change its frame (a border style just changed):
+    // then it is placed once more with the frame it now has.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        assumedFrame_ = FrameMargins();
+        const QSize client(std::max(0, rect.width - assumedFrame_.left() - assumedFrame_.right()),
+                           std::max(0, rect.height - assumedFrame_.top() - assumedFrame_.bottom()));
+        placing_ = true;
+        if (maximumSize() == minimumSize())
+            setFixedSize(client);
+        setGeometry(QRect(QPoint(rect.left + assumedFrame_.left(), rect.top + assumedFrame_.top()), client));
+        placing_ = false;
+        if (FrameMargins() == assumedFrame_)
+            break;
+    }
+    requestedOuter_ = rect;
+}
+
+bool WindowWidget::event(QEvent* event)
+{
+    // Some window managers tell the frame only once the window is on screen:
+    // the outer rectangle last asked for is then placed again, once.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && !placing_ && requestedOuter_ &&
+        windowHandle() && windowHandle()->frameMargins() != assumedFrame_) {
+        QTimer::singleShot(0, this, [this, wanted = *std::exchange(requestedOuter_, std::nullopt)] {
+            SetOuterRect(wanted);
+            requestedOuter_.reset();
+        });
+    }
+    return QWidget::event(event);
 }
 
 void WindowWidget::PictureChanged()

@@ -3,7 +3,9 @@
 // bar, the close query and the Esc key. Internal to platform/.
 #include <QImage>
 #include <QPixmap>
+#include <QMargins>
 #include <QWidget>
+#include <optional>
 
 #include "platform/window_template.h"
 
@@ -27,10 +29,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Dock();
+    QMargins FrameMargins();
     const QPixmap& ScaledPicture();
 
     UnitRef self_;
@@ -40,4 +44,7 @@ private:
     QPixmap scaled_;
     QPoint followOffset_;
     bool following_ = false;
+    std::optional<Rect> requestedOuter_;
+    QMargins assumedFrame_;
+    bool placing_ = false;
 };

@@ -10,5 +10,6 @@ int StartProgram(int& argc, char** argv)
     RegisterWindowTemplate(MainWindowTemplate());
     LoadWindow(主窗口);
     RunEventLoop();
+    ShutdownServices();
     return 0;
 }

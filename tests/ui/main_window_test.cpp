@@ -1,0 +1,194 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+
+#include "platform/event_loop.h"
+#include "platform/status_bar_widget.h"
+#include "platform/test_window.h"
+#include "ui/main_window.h"
+#include "ui/main_window_template.h"
+
+namespace {
+Rect OuterRect()
+{
+    return {GetInt(主窗口, prop::Left), GetInt(主窗口, prop::Top), GetInt(主窗口, prop::Width),
+            GetInt(主窗口, prop::Height)};
+}
+
+QMenu* OpenContextMenu(QPoint at)
+{
+    QTest::mousePress(NativeWindowOf(主窗口), Qt::RightButton, {}, at);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+void DoubleClickBackground()
+{
+    QTest::mouseDClick(NativeWindowOf(主窗口), Qt::LeftButton, {}, QPoint(30, 30));
+}
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        RegisterWindowTemplate(AnchorWindow());
+        RegisterWindowTemplate(MainWindowTemplate());
+        QVERIFY(LoadWindow(锚窗口));
+    }
+
+    void init()
+    {
+        QVERIFY(LoadWindow(主窗口));
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+    }
+
+    void cleanup()
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        DestroyUnit(主窗口);
+        QTRY_VERIFY(!UnitExists(主窗口));
+    }
+
+    void opensCentredAtItsTemplateSize()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const Rect rect = OuterRect();
+        QCOMPARE(rect.width, 619);
+        QCOMPARE(rect.height, 434);
+        QCOMPARE(rect.left, (screen.width() - 619) / 2);
+        QCOMPARE(rect.top, (screen.height() - 434) / 2);
+        QCOMPARE(GetText(主窗口, prop::Title).rfind("Korvel·汉诺塔(Torvane) v2.0 - ", 0), 0u);
+        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::Resizable);
+    }
+
+    void showsItsBackgroundPictureStretched()
+    {
+        const QImage shot = WidgetOf(主窗口)->grab().toImage();
+        // A picture, not a plain fill: the sky at the top differs from the hills below.
+        QVERIFY(shot.pixel(300, 10) != shot.pixel(300, 380));
+        QVERIFY(shot.pixel(300, 10) != WidgetOf(主窗口)->palette().color(QPalette::Window).rgb());
+    }
+
+    void hasItsUnitsInTemplateOrder()
+    {
+        const std::int32_t list = FindUnits(主窗口);
+        const std::vector<UnitRef> expected = {画板1, 标签暂停, 标签横, 标签柱, 标签基, 状态条};
+        QCOMPARE(UnitListCount(list), std::int32_t(expected.size()));
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            QCOMPARE(UnitListItem(list, std::int32_t(i)), expected[i]);
+        for (const UnitRef& hidden : {画板1, 标签暂停, 标签横, 标签柱})
+            QCOMPARE(GetInt(hidden, prop::Visible), 0);
+        QCOMPARE(GetInt(标签基, prop::Visible), 1);
+        QCOMPARE(GetInt(标签柱, prop::Disabled), 1);
+        QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 0);
+        // The cover is in front of the disks, the disks in front of the pegs, the pegs in front of the base.
+        const QObjectList& stack = WidgetOf(主窗口)->children();
+        QVERIFY(stack.indexOf(WidgetOf(标签暂停)) > stack.indexOf(WidgetOf(标签横)));
+        QVERIFY(stack.indexOf(WidgetOf(标签横)) > stack.indexOf(WidgetOf(标签柱)));
+        QVERIFY(stack.indexOf(WidgetOf(标签柱)) > stack.indexOf(WidgetOf(标签基)));
+    }
+
+    void hasAThreePartStatusBarAlongTheBottom()
+    {
+        auto* bar = dynamic_cast<StatusBarWidget*>(WidgetOf(状态条));
+        QVERIFY(bar);
+        QCOMPARE(bar->PartCount(), 3);
+        QCOMPARE(bar->geometry(), QRect(0, ClientHeight(主窗口) - 20, ClientWidth(主窗口), 20));
+        QCOMPARE(bar->PartRect(0).width(), 100);
+        QCOMPARE(bar->PartRect(1).width(), 50);
+    }
+
+    void aRightPressOnTheBackgroundOpensTheMenuBesideTheCursor()
+    {
+        const QPoint at(200, 150);
+        QMenu* menu = OpenContextMenu(at);
+        QVERIFY(menu);
+        QCOMPARE(menu->pos(), NativeWindowOf(主窗口)->mapToGlobal(at) + QPoint(3, 3));
+        const QStringList captions = {"新游戏     (回车)", "逆向模式", "暂停       (空格)", "查看走法...", "",
+                                      "静音       (J)", "正确放下方计一步", "参数设定...(Ctrl + 回车)",
+                                      "恢复初始参数..", "", "关于       (F1)", "退出"};
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), captions.size());
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            QCOMPARE(actions[i]->text(), captions[i]);
+            QCOMPARE(actions[i]->isSeparator(), captions[i].isEmpty());
+            QCOMPARE(actions[i]->isChecked(), captions[i] == "正确放下方计一步");
+            QVERIFY(actions[i]->isEnabled());
+        }
+    }
+
+    void aRightPressOnTheBaseOpensNoMenu()
+    {
+        QVERIFY(!OpenContextMenu(QPoint(10, GetInt(标签基, prop::Top) + 5)));
+    }
+
+    void doubleClickingTwiceRestoresTheWindow()
+    {
+        MoveUnit(主窗口, 40, 30, 500, 400);
+        const Rect before = OuterRect();
+        DoubleClickBackground();
+        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::None);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(OuterRect(), (Rect{0, 0, screen.width(), screen.height()}));
+        QCOMPARE(SavedWindowRect, before);
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        DoubleClickBackground();
+        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::Resizable);
+        QCOMPARE(OuterRect(), before);
+    }
+
+    void escInFullScreenOnlyLeavesFullScreen()
+    {
+        const Rect before = OuterRect();
+        DoubleClickBackground();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        QTest::keyClick(NativeWindowOf(主窗口), Qt::Key_Escape);
+        QTest::qWait(50);
+        QVERIFY(UnitExists(主窗口));
+        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::Resizable);
+        QCOMPARE(OuterRect(), before);
+    }
+
+    void escWindowedClosesTheWindow()
+    {
+        QTest::keyClick(NativeWindowOf(主窗口), Qt::Key_Escape);
+        QTRY_VERIFY(!UnitExists(主窗口));
+        QVERIFY(UnitExists(锚窗口));
+    }
+
+    void exitClosesWithoutTheCloseQuery()
+    {
+        // In full screen the close query would refuse; exit closes all the same.
+        DoubleClickBackground();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        QMenu* menu = OpenContextMenu(QPoint(100, 100));
+        QVERIFY(menu);
+        menu->actions().last()->trigger();
+        QTRY_VERIFY(!UnitExists(主窗口));
+    }
+
+    void thePauseCoverKeepsCoveringTheBoardWhenResized()
+    {
+        SetInt(标签暂停, prop::Visible, 1);
+        MoveUnit(主窗口, std::nullopt, std::nullopt, 700, 500);
+        QCOMPARE(WidgetOf(标签暂停)->geometry(), QRect(0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - 20));
+        MoveUnit(主窗口, std::nullopt, std::nullopt, 400, 300);
+        QCOMPARE(WidgetOf(标签暂停)->geometry(), QRect(0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - 20));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    InitialiseServices(argc, argv);
+    MainWindowTest test;
+    const int result = QTest::qExec(&test, argc, argv);
+    ShutdownServices();
+    return result;
+}
+
+#include "main_window_test.moc"
