@@ -5,19 +5,21 @@
 #include <QPointer>
 #include <QWidget>
 #include <vector>
-#include <memory>
+#include <utility>
 
 #include "platform/window_lifetime.h"
 
 namespace {
-std::unique_ptr<QApplication> application;
+// Deleted by ShutdownServices only: at static destruction it would outlive
+// the window system's own state.
+QApplication* application = nullptr;
 }
 
 void InitialiseServices(int& argc, char** argv)
 {
     if (QCoreApplication::instance())
         return;
-    application = std::make_unique<QApplication>(argc, argv);
+    application = new QApplication(argc, argv);
     // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
     for (const char* face : {"宋体", "SimSun"})
         QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
@@ -32,7 +34,7 @@ void ShutdownServices()
         windows.emplace_back(window);
     for (const QPointer<QWidget>& window : windows)
         delete window.data();
-    application.reset();
+    delete std::exchange(application, nullptr);
 }
 
 void ProcessPendingMessages()

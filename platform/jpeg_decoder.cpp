@@ -21,8 +21,22 @@ void OnMessage(j_common_ptr) {}
 
 // Everything between setjmp and a possible longjmp lives in this frame, whose
 // locals have trivial destructors; the image is owned by the caller.
+// Picks the smallest scale M/8 whose output still covers the wanted size.
+void ChooseScale(jpeg_decompress_struct& info, QSize cover)
+{
+    if (cover.isEmpty())
+        return;
+    info.scale_denom = 8;
+    for (unsigned eighths = 1; eighths <= 8; ++eighths) {
+        info.scale_num = eighths;
+        jpeg_calc_output_dimensions(&info);
+        if (int(info.output_width) >= cover.width() && int(info.output_height) >= cover.height())
+            return;
+    }
+}
+
 bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8_t* data, std::size_t size,
-            QImage& image)
+            QSize cover, QImage& image)
 {
     if (setjmp(errors.escape))
         return false;
@@ -31,6 +45,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
     info.out_color_space = JCS_EXT_RGBX;
+    ChooseScale(info, cover);
     jpeg_start_decompress(&info);
     image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGBX8888);
     if (image.isNull())
@@ -44,7 +59,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8
 }
 }  // namespace
 
-QImage DecodeJpeg(const std::uint8_t* data, std::size_t size)
+QImage DecodeJpeg(const std::uint8_t* data, std::size_t size, QSize cover)
 {
     if (!data || size == 0)
         return {};
@@ -54,7 +69,7 @@ QImage DecodeJpeg(const std::uint8_t* data, std::size_t size)
     errors.base.error_exit = OnError;
     errors.base.output_message = OnMessage;
     QImage image;
-    const bool decoded = Decode(info, errors, data, size, image);
+    const bool decoded = Decode(info, errors, data, size, cover, image);
     jpeg_destroy_decompress(&info);
     if (!decoded)
         return {};

@@ -5,4 +5,6 @@
 
 // Decodes a JPEG file held in memory. A file that libjpeg cannot read gives an
 // empty image; one cut off inside its image data gives what was decoded.
-QImage DecodeJpeg(const std::uint8_t* data, std::size_t size);
+// With a size to cover, the picture is decoded at the smallest of libjpeg's
+// eighth scales that still covers it: much faster when it is shown smaller.
+QImage DecodeJpeg(const std::uint8_t* data, std::size_t size, QSize cover = {});

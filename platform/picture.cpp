@@ -9,11 +9,11 @@ bool IsJpeg(const Bytes& bytes)
 }
 }  // namespace
 
-QImage DecodePicture(const Bytes& bytes)
+QImage DecodePicture(const Bytes& bytes, QSize cover)
 {
     if (bytes.empty())
         return {};
     if (IsJpeg(bytes))
-        return DecodeJpeg(bytes.data(), bytes.size());
+        return DecodeJpeg(bytes.data(), bytes.size(), cover);
     return QImage::fromData(bytes.data(), int(bytes.size()));
 }

@@ -5,4 +5,5 @@
 
 // A picture file held in memory, its format recognised from its content
 // (JPEG through libjpeg, GIF and BMP through Qt). Anything unreadable gives an empty image.
-QImage DecodePicture(const Bytes& bytes);
+// With a size to cover, a JPEG may come out smaller than its full size, but still covering it.
+QImage DecodePicture(const Bytes& bytes, QSize cover = {});

@@ -314,6 +314,7 @@ bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)
         rect.top = screen.y() + (screen.height() - rect.height) / 2;
     }
     PlaceUnit(*window->self, rect);
+    widget->PictureChanged();
 
     // The earliest unit of the template lies in front: each later one goes to the back.
     for (const UnitTemplate& unit : source.units) {

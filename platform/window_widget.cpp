@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "platform/first_paint.h"
-#include "platform/picture.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
 #include "platform/window_lifetime.h"
@@ -109,55 +108,44 @@ bool WindowWidget::event(QEvent* event)
 
 void WindowWidget::PictureChanged()
 {
-    pictureDecoded_ = false;
-    picture_ = QImage();
-    scaled_ = QPixmap();
+    const UnitTemplate* look = StoredData(self_);
+    if (!look)
+        return;
+    const bool stretched = look->pictureMode == picture_mode::Stretched;
+    picture_.Set(look->picture, stretched ? size() * devicePixelRatioF() : QSize());
     update();
-}
-
-const QPixmap& WindowWidget::ScaledPicture()
-{
-    const QSize target = size() * devicePixelRatioF();
-    if (scaled_.size() != target) {
-        scaled_ = QPixmap::fromImage(
-            picture_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        scaled_.setDevicePixelRatio(devicePixelRatioF());
-    }
-    return scaled_;
 }
 
 void WindowWidget::paintEvent(QPaintEvent*)
 {
     const UnitTemplate* look = StoredData(self_);
     QPainter painter(this);
-    const QColor back = look && look->backColour ? ToQColor(*look->backColour)
-                                                    : palette().color(QPalette::Window);
-    painter.fillRect(rect(), back);
-    if (look && !pictureDecoded_) {
-        // Decoded once, on first need, so a window never shown costs nothing.
-        picture_ = DecodePicture(look->picture);
-        pictureDecoded_ = true;
+    const QColor back = look && look->backColour ? ToQColor(*look->backColour) : palette().color(QPalette::Window);
+    if (!look || look->picture.empty()) {
+        painter.fillRect(rect(), back);
+        ReportFirstPaint();
+        return;
     }
-    if (look && !picture_.isNull()) {
-        switch (look->pictureMode) {
-        case picture_mode::Stretched:
-            painter.drawPixmap(0, 0, ScaledPicture());
-            break;
-        case picture_mode::Tiled:
-            painter.drawTiledPixmap(rect(), QPixmap::fromImage(picture_));
-            break;
-        case picture_mode::CentredShrunk: {
-            QSize shown = picture_.size();
-            if (shown.width() > width() || shown.height() > height())
-                shown.scale(size(), Qt::KeepAspectRatio);
-            const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
-            painter.drawImage(target, picture_);
-            break;
-        }
-        default:
-            painter.drawImage(0, 0, picture_);
-            break;
-        }
+    if (look->pictureMode == picture_mode::Stretched) {
+        const QPixmap& stretched = picture_.Stretched(size() * devicePixelRatioF(), devicePixelRatioF());
+        if (stretched.isNull())
+            painter.fillRect(rect(), back);
+        else
+            painter.drawPixmap(0, 0, stretched);
+        ReportFirstPaint();
+        return;
+    }
+    painter.fillRect(rect(), back);
+    const QImage& image = picture_.Image({});
+    if (look->pictureMode == picture_mode::Tiled) {
+        painter.drawTiledPixmap(rect(), QPixmap::fromImage(image));
+    } else if (look->pictureMode == picture_mode::CentredShrunk) {
+        QSize shown = image.size();
+        if (shown.width() > width() || shown.height() > height())
+            shown.scale(size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown), image);
+    } else {
+        painter.drawImage(0, 0, image);
     }
     ReportFirstPaint();
 }

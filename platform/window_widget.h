@@ -1,12 +1,11 @@
 #pragma once
 // A window of the game: its background colour and picture, its docked status
 // bar, the close query and the Esc key. Internal to platform/.
-#include <QImage>
-#include <QPixmap>
 #include <QMargins>
 #include <QWidget>
 #include <optional>
 
+#include "platform/window_picture.h"
 #include "platform/window_template.h"
 
 class WindowWidget : public QWidget {
@@ -35,13 +34,10 @@ protected:
 private:
     void Dock();
     QMargins FrameMargins();
-    const QPixmap& ScaledPicture();
 
     UnitRef self_;
     QWidget* statusBar_ = nullptr;
-    QImage picture_;
-    bool pictureDecoded_ = false;
-    QPixmap scaled_;
+    WindowPicture picture_;
     QPoint followOffset_;
     bool following_ = false;
     std::optional<Rect> requestedOuter_;

@@ -1,0 +1,40 @@
+// A helper that the platform service tests start as a child process:
+//   remainder A B [C]        prints A mod B (mod C); a zero divisor ends it
+//   touch FILE [WORD...]     writes the words, one a line, into FILE
+//   write-unprivileged FILE SECTION KEY VALUE
+//                            gives up root rights, then writes the profile
+//                            value; exit code 0 when the write succeeded
+#include "platform/conversions.h"
+#include "platform/profile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "remainder" && (argc == 4 || argc == 5)) {
+        const double a = std::atof(argv[2]);
+        const double b = std::atof(argv[3]);
+        const double result = argc == 5 ? Remainder(a, b, std::atof(argv[4])) : Remainder(a, b);
+        std::printf("%s\n", ToText(result).c_str());
+        return 0;
+    }
+    if (command == "touch" && argc >= 3) {
+        std::FILE* file = std::fopen(argv[2], "w");
+        if (!file)
+            return 1;
+        for (int i = 3; i < argc; ++i)
+            std::fprintf(file, "%s\n", argv[i]);
+        return std::fclose(file) == 0 ? 0 : 1;
+    }
+    if (command == "write-unprivileged" && argc == 6) {
+        // Root may write anywhere; the user "nobody" may not.
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 3;
+        return WriteProfileText(argv[2], argv[3], std::string(argv[4]), std::string(argv[5])) ? 0 : 1;
+    }
+    return 2;
+}
