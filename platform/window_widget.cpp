@@ -46,8 +46,12 @@ void WindowWidget::ApplyBorderStyle(int style)
     const bool fixed = style == window_border::Fixed || style == window_border::NarrowFixed ||
                        style == window_border::EdgeFixed;
     const bool wasVisible = isVisible();
-    if (windowFlags() != flags)
+    if (windowFlags() != flags) {
+        // Window managers read the frame hints when a window is mapped: unmap it first.
+        if (wasVisible)
+            hide();
         setWindowFlags(flags);
+    }
     if (fixed) {
         setFixedSize(size());
     } else {
@@ -67,6 +71,9 @@ Rect WindowWidget::OuterRect() const
 
 QMargins WindowWidget::FrameMargins()
 {
+    // A window without a frame has none, whatever the window system still remembers.
+    if (windowFlags() & Qt::FramelessWindowHint)
+        return {};
     // The native window must exist for the window system to report its frame.
     winId();
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
@@ -96,10 +103,13 @@ bool WindowWidget::event(QEvent* event)
     // Some window managers tell the frame only once the window is on screen:
     // the outer rectangle last asked for is then placed again, once.
     const QEvent::Type type = event->type();
-    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && !placing_ && requestedOuter_ &&
-        windowHandle() && windowHandle()->frameMargins() != assumedFrame_) {
-        QTimer::singleShot(0, this, [this, wanted = *std::exchange(requestedOuter_, std::nullopt)] {
-            SetOuterRect(wanted);
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Paint) && !placing_ && requestedOuter_ &&
+        !correctionPending_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_) {
+        correctionPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            correctionPending_ = false;
+            if (requestedOuter_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_)
+                SetOuterRect(*requestedOuter_);
             requestedOuter_.reset();
         });
     }

@@ -43,4 +43,5 @@ private:
     std::optional<Rect> requestedOuter_;
     QMargins assumedFrame_;
     bool placing_ = false;
+    bool correctionPending_ = false;
 };

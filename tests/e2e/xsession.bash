@@ -1,0 +1,68 @@
+# Shared by the end-to-end checks: a private X server (and, on request, a window
+# manager), a copy of the game in a folder of its own, and small assertions.
+set -euo pipefail
+
+GAME_BINARY="$1"
+WORK=$(mktemp -d)
+SERVER_PID=""
+WM_PID=""
+GAME_PID=""
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+  [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+start_x() {
+  local display
+  for display in $(seq 120 180); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+    Xvfb ":$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    SERVER_PID=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      xdotool getmouselocation >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$SERVER_PID" 2>/dev/null || true
+  done
+  fail "no X server could be started"
+}
+
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  WM_PID=$!
+  sleep 1
+}
+
+# Starts the game from its own folder, so that what it writes lands there.
+start_game() {
+  cp "$GAME_BINARY" "$WORK/torvane"
+  (cd "$WORK" && exec ./torvane >"$WORK/game.log" 2>&1) &
+  GAME_PID=$!
+  GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) ||
+    fail "the main window did not appear"
+}
+
+# Reads the outer geometry of a window as "X Y W H".
+window_geometry() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/{printf "%s ", $2}' | sed 's/ $//'
+}
+
+wait_for_exit() {
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID" || status=$?; GAME_PID=""; return $status; }
+    sleep 0.1
+  done
+  fail "the game did not end"
+}
