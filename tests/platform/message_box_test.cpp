@@ -1,0 +1,108 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/event_loop.h"
+#include "platform/message_box.h"
+
+namespace {
+struct Shown {
+    QString title;
+    QString text;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+// Answers the next message box by pressing the button with the given caption
+// (or closing it when the caption is empty), remembering what it showed.
+void AnswerNextBox(Shown& shown, QMessageBox::StandardButton press)
+{
+    QTimer::singleShot(0, [&shown, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            AnswerNextBox(shown, press);
+            return;
+        }
+        shown.title = box->windowTitle();
+        shown.text = box->text();
+        for (QAbstractButton* button : box->buttons())
+            shown.buttons << button->text();
+        if (box->defaultButton())
+            shown.defaultButton = box->defaultButton()->text();
+        if (press == QMessageBox::NoButton)
+            box->reject();
+        else
+            box->button(press)->click();
+    });
+}
+}  // namespace
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buttonsMapToTheirCodes_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("buttonCount");
+        QTest::newRow("ok") << mb::Ok << int(QMessageBox::Ok) << mb_result::Ok << 1;
+        QTest::newRow("ok cancel: cancel") << mb::OkCancel << int(QMessageBox::Cancel) << mb_result::Cancel << 2;
+        QTest::newRow("abort retry ignore: ignore")
+            << mb::AbortRetryIgnore << int(QMessageBox::Ignore) << mb_result::Ignore << 3;
+        QTest::newRow("abort retry ignore: retry")
+            << mb::AbortRetryIgnore << int(QMessageBox::Retry) << mb_result::Retry << 3;
+        QTest::newRow("yes no cancel: no") << mb::YesNoCancel << int(QMessageBox::No) << mb_result::No << 3;
+        QTest::newRow("yes no: yes") << (mb::YesNo | mb::IconQuestion) << int(QMessageBox::Yes) << mb_result::Yes << 2;
+        QTest::newRow("retry cancel: retry") << mb::RetryCancel << int(QMessageBox::Retry) << mb_result::Retry << 2;
+        QTest::newRow("closed with a cancel button") << mb::YesNoCancel << int(QMessageBox::NoButton)
+                                                      << mb_result::Cancel << 3;
+    }
+
+    void buttonsMapToTheirCodes()
+    {
+        QFETCH(int, flags);
+        QFETCH(int, press);
+        QFETCH(int, result);
+        QFETCH(int, buttonCount);
+        Shown shown;
+        AnswerNextBox(shown, QMessageBox::StandardButton(press));
+        QCOMPARE(ShowMessage("要继续吗？", flags), result);
+        QCOMPARE(shown.buttons.size(), buttonCount);
+    }
+
+    void theDefaultTitleAndLineBreaks()
+    {
+        Shown shown;
+        AnswerNextBox(shown, QMessageBox::Ok);
+        ShowMessage("第一行\r\n第二行");
+        QCOMPARE(shown.title, QStringLiteral("信息："));
+        QCOMPARE(shown.text, QStringLiteral("第一行\n第二行"));
+        AnswerNextBox(shown, QMessageBox::Ok);
+        ShowMessage("x", mb::Ok, "错误");
+        QCOMPARE(shown.title, QStringLiteral("错误"));
+    }
+
+    void theSecondButtonCanBeTheDefault()
+    {
+        Shown shown;
+        AnswerNextBox(shown, QMessageBox::No);
+        QCOMPARE(ShowMessage("?", mb::YesNo | mb::DefaultButton2), mb_result::No);
+        QCOMPARE(shown.defaultButton, shown.buttons.value(1));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    InitialiseServices(argc, argv);
+    MessageBoxTest test;
+    const int result = QTest::qExec(&test, argc, argv);
+    ShutdownServices();
+    return result;
+}
+
+#include "message_box_test.moc"
