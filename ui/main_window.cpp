@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
+#include "core/board.h"
 #include "platform/screen.h"
 #include "platform/units.h"
+#include "render/layout.h"
 #include "ui/main_window_template.h"
 
 Rect SavedWindowRect;
@@ -10,11 +12,14 @@ bool WindowInitialising = false;
 void OnMainWindowCreated()
 {
     WindowInitialising = true;
+    BuildBoard();
     WindowInitialising = false;
 }
 
 void OnMainWindowResized()
 {
+    if (!WindowInitialising)
+        LayoutScene();
     if (GetInt(标签暂停, prop::Visible)) {
         MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
     }

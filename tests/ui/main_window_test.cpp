@@ -78,7 +78,8 @@ private slots:
     {
         const std::int32_t list = FindUnits(主窗口);
         const std::vector<UnitRef> expected = {画板1, 标签暂停, 标签横, 标签柱, 标签基, 状态条};
-        QCOMPARE(UnitListCount(list), std::int32_t(expected.size()));
+        // The template's units come first, then the board's clones: 3 pegs and 5 disks.
+        QCOMPARE(UnitListCount(list), std::int32_t(expected.size()) + 3 + 5);
         for (std::size_t i = 0; i < expected.size(); ++i)
             QCOMPARE(UnitListItem(list, std::int32_t(i)), expected[i]);
         for (const UnitRef& hidden : {画板1, 标签暂停, 标签横, 标签柱})
