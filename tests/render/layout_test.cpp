@@ -107,6 +107,28 @@ private slots:
         QVERIFY(qAbs(moved.left() * 2 + moved.width() - (2 * 402 + 201)) <= 1);
     }
 
+    void aDropMovesOnlyTheDiskThatMoved()
+    {
+        Board(3, 5, QSize(603, 396));
+        MoveDisk(1, 2, 1);
+        struct Counter : QObject {
+            int moves = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                moves += event->type() == QEvent::Move || event->type() == QEvent::Resize;
+                return false;
+            }
+        } counter;
+        for (int k = 2; k <= 5; ++k)
+            WidgetOf(Pegs[1].Slots[k])->installEventFilter(&counter);
+        WidgetOf(标签基)->installEventFilter(&counter);
+        for (int i = 1; i <= 3; ++i)
+            WidgetOf(Pegs[i].PegLabel)->installEventFilter(&counter);
+        LayoutScene();
+        QCOMPARE(counter.moves, 0);
+        QCOMPARE(RectOf(Pegs[2].Slots[1]).bottom() + 1, GetInt(标签基, prop::Top));
+    }
+
     void inANarrowWindowPegsAreOnePixelWide()
     {
         Board(5, 5, QSize(30, 396));

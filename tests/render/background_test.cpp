@@ -1,0 +1,94 @@
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/game_settings.h"
+#include "media/pictures.h"
+#include "platform/event_loop.h"
+#include "platform/test_window.h"
+#include "render/background.h"
+#include "ui/main_window_template.h"
+
+namespace {
+Bytes Picture()
+{
+    return std::get<Bytes>(GetUnitProperty(主窗口.window, 主窗口.unit, prop::WindowPicture));
+}
+
+// A small JPEG of one colour, written to a file; returns its bytes.
+Bytes WriteJpeg(const QString& path, QColor colour)
+{
+    QImage image(16, 12, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(path, "JPEG");
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray data = file.readAll();
+    return Bytes(data.begin(), data.end());
+}
+}  // namespace
+
+class BackgroundTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        RegisterWindowTemplate(AnchorWindow());
+        RegisterWindowTemplate(MainWindowTemplate());
+        QVERIFY(LoadWindow(锚窗口));
+        QVERIFY(LoadWindow(主窗口));
+    }
+
+    void anEmptyListKeepsTheBuiltInPicture()
+    {
+        BackgroundList.clear();
+        GameSettings.BackgroundIndex = 2;
+        NextBackground();
+        QCOMPARE(Picture(), MainBackgroundPicture());
+        QCOMPARE(GameSettings.BackgroundIndex, 2);
+    }
+
+    void thePicturesComeInTurnAndWrapRound()
+    {
+        QTemporaryDir folder;
+        std::vector<Bytes> files;
+        BackgroundList.clear();
+        for (auto [name, colour] : {std::pair{"a.jpg", QColor(Qt::red)}, {"b.JPG", QColor(Qt::green)},
+                                    {"c.jpg", QColor(Qt::blue)}}) {
+            const QString path = folder.filePath(name);
+            files.push_back(WriteJpeg(path, colour));
+            BackgroundList.push_back(path.toStdString());
+        }
+        GameSettings.BackgroundIndex = 0;
+        for (int turn : {0, 1, 2, 0, 1}) {
+            NextBackground();
+            QCOMPARE(Picture(), files[std::size_t(turn)]);
+            QCOMPARE(GameSettings.BackgroundIndex, turn + 1);
+        }
+        // A file deleted since the list was made keeps its turn and shows no picture.
+        QFile::remove(QString::fromStdString(BackgroundList[2]));
+        NextBackground();
+        QVERIFY(Picture().empty());
+        NextBackground();
+        QCOMPARE(Picture(), files[0]);
+        // An index the list no longer reaches starts again from the first.
+        GameSettings.BackgroundIndex = 7;
+        NextBackground();
+        QCOMPARE(GameSettings.BackgroundIndex, 1);
+        QVERIFY(!WidgetOf(主窗口)->grab().isNull());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    InitialiseServices(argc, argv);
+    BackgroundTest test;
+    const int result = QTest::qExec(&test, argc, argv);
+    ShutdownServices();
+    return result;
+}
+
+#include "background_test.moc"
