@@ -5,6 +5,7 @@
 #include "platform/event_loop.h"
 #include "platform/test_window.h"
 #include "render/layout.h"
+#include "render/style.h"
 #include "ui/main_window_template.h"
 
 namespace {
@@ -144,6 +145,22 @@ private slots:
         QCOMPARE(GetInt(标签基, prop::Top), 8);
         QCOMPARE(GetInt(Pegs[1].Slots[5], prop::Height), 0);
         QCOMPARE(GetInt(Pegs[1].PegLabel, prop::Height), 8);
+    }
+
+    void aStyleAppliedReadsBackClamped()
+    {
+        const ElementStyle style{Rgb(1, 2, 3), NoColour, Rgb(7, 8, 9), 9, 7};
+        ApplyStyle(style, 标签基);
+        QCOMPARE(StyleFromLabel(标签基), (ElementStyle{Rgb(1, 2, 3), NoColour, Rgb(7, 8, 9), 8, 6}));
+        ApplyStyle(GameSettings.BaseStyle, 标签基);
+        QCOMPARE(StyleFromLabel(标签基), GameSettings.BaseStyle);
+    }
+
+    void theTemplatesShowTheDefaultStyles()
+    {
+        const GameSettingsRecord defaults;
+        QCOMPARE(StyleFromLabel(标签横), defaults.DiskStyle);
+        QCOMPARE(StyleFromLabel(标签柱), defaults.PegStyle);
     }
 
     void fontsFitTheirRoom()

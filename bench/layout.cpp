@@ -1,0 +1,76 @@
+// LayoutScene plus the repaint it causes, on a 1920 × 1080 client area, for
+// three boards. Each figure is compared with a plain repaint of the same
+// window (the baseline, measured in the same run) and with a 60 Hz frame.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "core/board.h"
+#include "core/game_settings.h"
+#include "platform/event_loop.h"
+#include "platform/unit_registry.h"
+#include "platform/units.h"
+#include "render/layout.h"
+#include "ui/main_window_template.h"
+
+namespace {
+constexpr int Rounds = 15;
+constexpr double FrameMs = 1000.0 / 60;
+
+QWidget* MainWidget()
+{
+    return WidgetForHandle(UnitHandle(主窗口));
+}
+
+template <typename Work>
+double MedianMs(Work work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < Rounds; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        work();
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Forces a layout that moves every disk (the stack turns over between normal
+// and reverse mode), then paints what changed.
+void LayoutAndPaint()
+{
+    ReverseMode = !ReverseMode;
+    LayoutScene();
+    MainWidget()->repaint();
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    InitialiseServices(argc, argv);
+    RegisterWindowTemplate(MainWindowTemplate());
+    LoadWindow(主窗口);
+    MainWidget()->resize(1920, 1080);
+    QApplication::processEvents();
+
+    std::printf("layout plus repaint at 1920 x 1080 (median of %d)\n", Rounds);
+    for (auto [pegs, disks] : {std::pair{3, 5}, {10, 64}, {111, 999}}) {
+        GameSettings.PegCount = pegs;
+        GameSettings.DiskCount = disks;
+        GameSettings.MainPeg = 1;
+        BuildBoard();
+        LayoutAndPaint();
+        const double repaintOnly = MedianMs([] { MainWidget()->repaint(); });
+        const double layout = MedianMs(LayoutAndPaint);
+        std::printf("  %3d pegs x %3d disks: %8.2f ms (repaint alone %6.2f ms, ratio %5.2f; %.2f frames)\n", pegs,
+                    disks, layout, repaintOnly, layout / repaintOnly, layout / FrameMs);
+    }
+    DestroyUnit(主窗口);
+    QApplication::processEvents();
+    ShutdownServices();
+    return 0;
+}
