@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +14,7 @@
 #include "platform/label_widget.h"
 #include "platform/qt_convert.h"
 #include "platform/status_bar_widget.h"
+#include "platform/text_metrics.h"
 #include "platform/unit_event_filter.h"
 #include "platform/unit_registry.h"
 #include "platform/window_lifetime.h"
@@ -212,11 +212,6 @@ void DestroyWindowNow(std::int32_t windowId)
         quitRequested = true;
         QCoreApplication::quit();
     }
-}
-
-QFont UnitFont(const UnitRecord& unit)
-{
-    return ToQFont(unit.data.font.value_or(Font{}));
 }
 
 void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
@@ -425,12 +420,12 @@ void MoveUnit(const UnitRef& ref, std::optional<std::int32_t> left, std::optiona
 
 std::int32_t TextWidth(const UnitRef& ref, const std::string& text)
 {
-    return QFontMetrics(UnitFont(CheckedUnit(ref))).horizontalAdvance(DisplayText(text));
+    return TextExtent(CheckedUnit(ref).data.font.value_or(Font{}), DisplayText(text)).width();
 }
 
-std::int32_t TextHeight(const UnitRef& ref, const std::string&)
+std::int32_t TextHeight(const UnitRef& ref, const std::string& text)
 {
-    return QFontMetrics(UnitFont(CheckedUnit(ref))).height();
+    return TextExtent(CheckedUnit(ref).data.font.value_or(Font{}), DisplayText(text)).height();
 }
 
 std::int32_t TagNumber(const std::string& tag)

@@ -19,22 +19,34 @@ std::int32_t Trunc(double value)
     return std::int32_t(value);
 }
 
-// Sizes are tried from 1 up until the measure exceeds the limit. A size once
-// fitted is remembered: the font on 画板1 is the same every time.
+std::int32_t Measure(std::int32_t size, bool bold)
+{
+    SetInt(画板1, prop::PanelFont, size, font_element::SizePoints);
+    return bold ? TextHeight(画板1, "灵") : TextWidth(画板1, "A");
+}
+
+// The result is one below the first size (counting from 1) whose measure
+// exceeds the limit. Measures never shrink as the size grows, so that first
+// size is found by doubling and then halving the step: the same answer as
+// trying every size, with a handful of measurements. A size once fitted is
+// remembered: the font on 画板1 is the same every time.
 std::int32_t FitFont(std::int32_t limit, bool bold, std::map<std::int32_t, std::int32_t>& fitted)
 {
     if (auto known = fitted.find(limit); known != fitted.end())
         return known->second;
     SetInt(画板1, prop::PanelFont, bold, font_element::Bold);
     constexpr std::int32_t LargestSize = 4096;
-    std::int32_t size = 1;
-    for (; size < LargestSize; ++size) {
-        SetInt(画板1, prop::PanelFont, size, font_element::SizePoints);
-        const std::int32_t measure = bold ? TextHeight(画板1, "灵") : TextWidth(画板1, "A");
-        if (measure > limit)
-            break;
+    std::int32_t fits = 0;  // the largest size known to fit, 0 before any
+    std::int32_t exceeds = 1;
+    while (exceeds < LargestSize && Measure(exceeds, bold) <= limit) {
+        fits = exceeds;
+        exceeds = std::min(exceeds * 2, LargestSize);
     }
-    return fitted[limit] = size - 2;
+    while (exceeds - fits > 1) {
+        const std::int32_t middle = fits + (exceeds - fits) / 2;
+        (Measure(middle, bold) <= limit ? fits : exceeds) = middle;
+    }
+    return fitted[limit] = exceeds - 2;
 }
 
 void SetFontSize(const UnitRef& label, std::int32_t points)

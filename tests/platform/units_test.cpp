@@ -1,11 +1,14 @@
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/event_loop.h"
 #include "platform/picture.h"
+#include "platform/qt_convert.h"
 #include "platform/status_bar_widget.h"
+#include "platform/text_metrics.h"
 #include "platform/window_widget.h"
 #include "platform/test_window.h"
 
@@ -244,6 +247,23 @@ private slots:
         // Twelve points are sixteen pixels at 96 dots per inch.
         SetInt(标签甲, prop::LabelFont, 12, font_element::SizePoints);
         QCOMPARE(std::get<Font>(GetUnitProperty(标签甲.window, 标签甲.unit, prop::LabelFont)).height, -16);
+    }
+
+    void textExtentsAgreeWithTheFontMetrics()
+    {
+        for (const bool bold : {false, true}) {
+            Font font;
+            font.bold = bold;
+            for (const int pixels : {1, 7, 16, 33, 120}) {
+                font.height = -pixels;
+                const QFontMetrics metrics(ToQFont(font));
+                for (const QString& text : {QStringLiteral("A"), QStringLiteral("灵"), QStringLiteral("从 A 到 B")}) {
+                    const QSize extent = TextExtent(font, text);
+                    QCOMPARE(extent.width(), metrics.horizontalAdvance(text));
+                    QCOMPARE(extent.height(), metrics.height());
+                }
+            }
+        }
     }
 
     void aCapturedUnitGetsTheMouseOutsideItselfAndTheWindow()
