@@ -1,0 +1,12 @@
+#include "core/wait_responsive.h"
+
+#include "platform/delay.h"
+#include "platform/event_loop.h"
+
+void WaitResponsive(std::int32_t milliseconds)
+{
+    for (std::int32_t waited = 0; waited < milliseconds; waited += 10) {
+        Delay(10);
+        ProcessPendingMessages();
+    }
+}

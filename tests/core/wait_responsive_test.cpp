@@ -1,0 +1,46 @@
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include "core/wait_responsive.h"
+#include "platform/event_loop.h"
+
+class WaitResponsiveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eventsAreHandledWhileWaiting()
+    {
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        WaitResponsive(200);
+        QVERIFY(clock.elapsed() >= 190);
+        QVERIFY(ticks >= 1);
+    }
+
+    void nothingToWaitForHandlesNothing()
+    {
+        bool handled = false;
+        QTimer::singleShot(0, [&] { handled = true; });
+        WaitResponsive(0);
+        WaitResponsive(-50);
+        QVERIFY(!handled);
+        WaitResponsive(10);
+        QVERIFY(handled);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    InitialiseServices(argc, argv);
+    WaitResponsiveTest test;
+    const int result = QTest::qExec(&test, argc, argv);
+    ShutdownServices();
+    return result;
+}
+
+#include "wait_responsive_test.moc"
