@@ -3,6 +3,7 @@
 #include "core/board.h"
 #include "core/game_settings.h"
 #include "platform/event_loop.h"
+#include "ui/main_window_fixture.h"
 #include "platform/test_window.h"
 #include "ui/main_window_template.h"
 
@@ -32,10 +33,7 @@ class BoardTest : public QObject {
 private slots:
     void initTestCase()
     {
-        RegisterWindowTemplate(AnchorWindow());
-        RegisterWindowTemplate(MainWindowTemplate());
-        QVERIFY(LoadWindow(锚窗口));
-        QVERIFY(LoadWindow(主窗口));
+        QVERIFY(OpenMainWindow());
     }
 
     void init() { ReverseMode = false; }
@@ -158,13 +156,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    BoardTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(BoardTest)
 
 #include "board_test.moc"

@@ -4,6 +4,7 @@
 
 #include "core/wait_responsive.h"
 #include "platform/event_loop.h"
+#include "platform/test_window.h"
 
 class WaitResponsiveTest : public QObject {
     Q_OBJECT
@@ -34,13 +35,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    WaitResponsiveTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(WaitResponsiveTest)
 
 #include "wait_responsive_test.moc"

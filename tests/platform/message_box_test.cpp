@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "platform/event_loop.h"
+#include "platform/test_window.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -96,13 +97,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    MessageBoxTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(MessageBoxTest)
 
 #include "message_box_test.moc"

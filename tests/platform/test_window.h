@@ -1,10 +1,12 @@
 #pragma once
 // A small window template for exercising the unit services, with handlers
 // that record what they see.
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
 #include <vector>
 
+#include "platform/event_loop.h"
 #include "platform/unit_registry.h"
 #include "platform/units.h"
 
@@ -104,3 +106,14 @@ inline QWindow* NativeWindowOf(const UnitRef& window)
 {
     return WidgetOf(window)->windowHandle();
 }
+
+// A test main that brings the window services up before the tests and down after them.
+#define WINDOW_TEST_MAIN(TestClass)                                 \
+    int main(int argc, char** argv)                                 \
+    {                                                               \
+        InitialiseServices(argc, argv);                             \
+        TestClass test;                                             \
+        const int result = QTest::qExec(&test, argc, argv);         \
+        ShutdownServices();                                         \
+        return result;                                              \
+    }

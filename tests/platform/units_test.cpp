@@ -352,13 +352,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    UnitsTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(UnitsTest)
 
 #include "units_test.moc"
+

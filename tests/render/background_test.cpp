@@ -7,6 +7,7 @@
 #include "core/game_settings.h"
 #include "media/pictures.h"
 #include "platform/event_loop.h"
+#include "ui/main_window_fixture.h"
 #include "platform/test_window.h"
 #include "render/background.h"
 #include "ui/main_window_template.h"
@@ -36,10 +37,7 @@ class BackgroundTest : public QObject {
 private slots:
     void initTestCase()
     {
-        RegisterWindowTemplate(AnchorWindow());
-        RegisterWindowTemplate(MainWindowTemplate());
-        QVERIFY(LoadWindow(锚窗口));
-        QVERIFY(LoadWindow(主窗口));
+        QVERIFY(OpenMainWindow());
     }
 
     void anEmptyListKeepsTheBuiltInPicture()
@@ -82,13 +80,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    BackgroundTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(BackgroundTest)
 
 #include "background_test.moc"

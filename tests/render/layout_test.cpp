@@ -3,6 +3,7 @@
 #include "core/board.h"
 #include "core/game_settings.h"
 #include "platform/event_loop.h"
+#include "ui/main_window_fixture.h"
 #include "platform/test_window.h"
 #include "render/layout.h"
 #include "render/style.h"
@@ -38,10 +39,7 @@ class LayoutTest : public QObject {
 private slots:
     void initTestCase()
     {
-        RegisterWindowTemplate(AnchorWindow());
-        RegisterWindowTemplate(MainWindowTemplate());
-        QVERIFY(LoadWindow(锚窗口));
-        QVERIFY(LoadWindow(主窗口));
+        QVERIFY(OpenMainWindow());
     }
 
     void init() { ReverseMode = false; }
@@ -177,13 +175,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    LayoutTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(LayoutTest)
 
 #include "layout_test.moc"

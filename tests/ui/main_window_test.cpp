@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "platform/event_loop.h"
+#include "ui/main_window_fixture.h"
 #include "platform/status_bar_widget.h"
 #include "platform/test_window.h"
 #include "ui/main_window.h"
@@ -35,9 +36,7 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase()
     {
-        RegisterWindowTemplate(AnchorWindow());
-        RegisterWindowTemplate(MainWindowTemplate());
-        QVERIFY(LoadWindow(锚窗口));
+        QVERIFY(OpenAnchorWindow());
     }
 
     void init()
@@ -183,13 +182,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    InitialiseServices(argc, argv);
-    MainWindowTest test;
-    const int result = QTest::qExec(&test, argc, argv);
-    ShutdownServices();
-    return result;
-}
+WINDOW_TEST_MAIN(MainWindowTest)
 
 #include "main_window_test.moc"

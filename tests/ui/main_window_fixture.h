@@ -1,0 +1,18 @@
+#pragma once
+// The main window opened beside a window that stays loaded, as the tests of
+// the game's windows need it.
+#include "platform/test_window.h"
+#include "ui/main_window_template.h"
+
+// Registers the anchor and main window templates and opens the anchor window.
+inline bool OpenAnchorWindow()
+{
+    RegisterWindowTemplate(AnchorWindow());
+    RegisterWindowTemplate(MainWindowTemplate());
+    return LoadWindow(锚窗口);
+}
+
+inline bool OpenMainWindow()
+{
+    return OpenAnchorWindow() && LoadWindow(主窗口);
+}
