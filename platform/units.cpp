@@ -400,6 +400,12 @@ std::int32_t ClientHeight(const UnitRef& ref)
     return unit.widget ? unit.widget->height() : 0;
 }
 
+std::int32_t ClientScreenLeft(const UnitRef& ref)
+{
+    UnitRecord& unit = CheckedUnit(ref);
+    return unit.widget ? unit.widget->mapToGlobal(QPoint(0, 0)).x() : 0;
+}
+
 void MoveUnit(const UnitRef& ref, std::optional<std::int32_t> left, std::optional<std::int32_t> top,
               std::optional<std::int32_t> width, std::optional<std::int32_t> height)
 {

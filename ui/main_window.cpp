@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "core/board.h"
+#include "core/game_flow.h"
 #include "platform/screen.h"
 #include "platform/units.h"
 #include "render/layout.h"
@@ -12,7 +12,7 @@ bool WindowInitialising = false;
 void OnMainWindowCreated()
 {
     WindowInitialising = true;
-    BuildBoard();
+    NewGame();
     WindowInitialising = false;
 }
 

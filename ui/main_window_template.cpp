@@ -1,5 +1,7 @@
 #include "ui/main_window_template.h"
 
+#include "core/game_flow.h"
+#include "input/drag.h"
 #include "media/pictures.h"
 #include "ui/contact.h"
 #include "ui/main_window.h"
@@ -69,13 +71,15 @@ WindowTemplate Build()
                  "\r\n\r\n继续游戏请点击 >>>",
          .font = SongFont(19, true), .textColour = Rgb(255, 255, 255), .hAlign = HAlign::Centre,
          .vAlign = VAlign::Centre, .wordWrap = true, .picture = PauseCoverPicture(),
-         .pictureMode = picture_mode::Tiled},
+         .pictureMode = picture_mode::Tiled, .events = {{Event::LeftDown, Run(TogglePause)}}},
         {.name = "时钟耗费时间", .kind = UnitKind::Timer, .id = 时钟耗费时间.unit, .visible = false,
-         .interval = 0},
+         .interval = 0, .events = {{Event::Tick, Run(ClockTick)}}},
         {.name = "标签横", .kind = UnitKind::Label, .id = 标签横.unit, .rect = {88, 240, 328, 24},
          .visible = false, .cursor = PredefinedCursor(CursorShape::Hand), .font = SongFont(20, true),
          .textColour = Rgb(255, 255, 0), .hAlign = HAlign::Centre, .vAlign = VAlign::Centre,
-         .gradientMode = 1, .gradient = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255)}},
+         .gradientMode = 1, .gradient = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255)},
+         .events = {{Event::LeftDown, Run(PickUpDisk)}, {Event::LeftUp, Run(DropDisk)},
+                    {Event::MouseMove, Run(DragMove)}}},
         {.name = "标签柱", .kind = UnitKind::Label, .id = 标签柱.unit, .rect = {240, 0, 8, 256},
          .visible = false, .disabled = true, .textColour = Rgb(0, 0, 255), .hAlign = HAlign::Centre,
          .vAlign = VAlign::Top, .gradientMode = 2,
