@@ -12,6 +12,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("nothing") << 0.0 << "";
         QTest::newRow("below a second") << 999.0 << "999 毫秒";
+        QTest::newRow("a second") << 1000.0 << "1 秒";
         QTest::newRow("a second and a half") << 1500.0 << "1 秒 500 毫秒";
         QTest::newRow("a minute") << 60000.0 << "1 分钟";
         QTest::newRow("a minute and a second") << 61000.0 << "1 分钟 1 秒";
