@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The whole game played to a win on the real executable: 5 disks moved from
+# peg A to peg B by mouse, 31 drags; the next level then stands on A with
+# 6 disks, and B and C are empty again.
+source "$(dirname "$0")/xsession.bash"
+
+start_x
+start_game
+eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+LEFT=$X
+TOP=$Y
+COLUMN=$(( WIDTH / 3 ))
+PLAY_HEIGHT=$(( HEIGHT - 20 ))
+
+column_x() { echo $(( LEFT + ($1 - 1) * COLUMN + COLUMN / 2 )); }
+
+# The row just above the base of a board with this many disks.
+bottom_row_y() {
+  local row=$(( PLAY_HEIGHT / ($1 + 4) ))
+  echo $(( TOP + PLAY_HEIGHT - row - row / 2 ))
+}
+
+drag() {
+  local from=$1 to=$2
+  xdotool mousemove "$(column_x "$from")" "$(bottom_row_y 5)" mousedown 1
+  xdotool mousemove "$(column_x "$to")" $(( TOP + 20 ))
+  xdotool mousemove "$(column_x "$to")" $(( TOP + 25 )) mouseup 1
+  sleep 0.05
+}
+
+hanoi() {
+  local n=$1 from=$2 to=$3 via=$4
+  [ "$n" -eq 0 ] && return
+  hanoi $(( n - 1 )) "$from" "$via" "$to"
+  drag "$from" "$to"
+  hanoi $(( n - 1 )) "$via" "$to" "$from"
+}
+
+shot="$WORK/board.png"
+pixel() {
+  convert "$shot" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+is_blue() { read -r r g b <<<"$1"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+# The colour beside a peg in the bottom row of a board with this many disks.
+bottom_colour() { pixel $(( $(column_x "$1") + COLUMN / 3 )) "$(bottom_row_y "$2")"; }
+
+# Halfway: four disks moved to C, the longest still on A, B empty.
+hanoi 4 1 3 2
+import -window root "$shot"
+is_blue "$(bottom_colour 3 5)" || fail "the first four disks did not reach peg C"
+! is_blue "$(bottom_colour 2 5)" || fail "peg B holds a disk halfway"
+
+drag 1 2
+hanoi 4 3 2 1
+sleep 4  # the three win sounds take 2.5 s before the next level is built
+import -window root "$shot"
+
+for peg in 1 2 3; do
+  colour=$(bottom_colour "$peg" 6)
+  if [ "$peg" = 1 ]; then
+    is_blue "$colour" || fail "peg A holds no disk after the win ($colour)"
+  else
+    ! is_blue "$colour" || fail "peg $peg still holds a disk after the win ($colour)"
+  fi
+done
+kill -0 "$GAME_PID" || fail "the game ended"
+echo "played to a win: the next level stands on peg A"
