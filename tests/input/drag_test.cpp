@@ -207,6 +207,18 @@ private slots:
         QCOMPARE(ElapsedSeconds, paused);
     }
 
+    void theClockStartsOncePerGame()
+    {
+        Move(1, 2);
+        Move(1, 3);  // within the first second: the first move stays recorded
+        QCOMPARE(QString::fromStdString(MoveRecord), QStringLiteral("A→B\r\nA→C"));
+        const std::vector<Effect>& effects = RequestedEffects();
+        const std::vector<Effect> lastFive(effects.end() - 5, effects.end());
+        QCOMPARE(lastFive, (std::vector<Effect>{Effect::ClockStart, Effect::PickUp, Effect::CorrectDrop,
+                                                Effect::PickUp, Effect::CorrectDrop}));
+        QCOMPARE(GetInt(GameClock, prop::Interval), 1000);
+    }
+
     void aNewGameEndsADrag()
     {
         Press(Pegs[1].Slots[1]);
