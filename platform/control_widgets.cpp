@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
@@ -46,11 +46,15 @@ EditBoxWidget::EditBoxWidget(const UnitRef& unit, const UnitTemplate& look, QWid
     layout->setSpacing(0);
     QWidget* editor;
     if (look.multiLine) {
-        block_ = new QPlainTextEdit(this);
+        block_ = new QTextEdit(this);
+        block_->setAcceptRichText(false);
         block_->setReadOnly(look.readOnly);
         block_->setVerticalScrollBarPolicy(look.verticalScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-        block_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        connect(block_, &QPlainTextEdit::textChanged, this, [this] { Raise(unit_, Event::ContentChanged); });
+        block_->setLineWrapMode(look.wordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+        QTextOption lines = block_->document()->defaultTextOption();
+        lines.setAlignment(HorizontalAlignment(look.hAlign));
+        block_->document()->setDefaultTextOption(lines);
+        connect(block_, &QTextEdit::textChanged, this, [this] { Raise(unit_, Event::ContentChanged); });
         editor = block_;
     } else {
         line_ = new QLineEdit(this);
@@ -61,6 +65,11 @@ EditBoxWidget::EditBoxWidget(const UnitRef& unit, const UnitTemplate& look, QWid
     }
     if (look.font)
         editor->setFont(ToQFont(*look.font));
+    QPalette colours = editor->palette();
+    colours.setColor(QPalette::Text, ToQColor(look.textColour));
+    if (look.backColour)
+        colours.setColor(QPalette::Base, ToQColor(*look.backColour));
+    editor->setPalette(colours);
     editor->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     layout->addWidget(editor);
     SetContent(look.text);

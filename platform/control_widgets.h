@@ -8,7 +8,7 @@
 #include "platform/window_template.h"
 
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 
 class EditBoxWidget : public QWidget {
 public:
@@ -24,7 +24,7 @@ private:
 
     UnitRef unit_;
     QLineEdit* line_ = nullptr;
-    QPlainTextEdit* block_ = nullptr;
+    QTextEdit* block_ = nullptr;
     std::int32_t spinMin_;
     std::int32_t spinMax_;
 };

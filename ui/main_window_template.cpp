@@ -1,7 +1,9 @@
 #include "ui/main_window_template.h"
 
 #include "core/game_flow.h"
+#include "core/move_record_window.h"
 #include "input/drag.h"
+#include "input/key_commands.h"
 #include "media/pictures.h"
 #include "ui/contact.h"
 #include "ui/main_window.h"
@@ -25,9 +27,11 @@ Handler Run(void (*operation)())
     return [operation](EventArgs&) { operation(); };
 }
 
-UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, unsigned state = 0)
+UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, void (*command)() = nullptr, unsigned state = 0)
 {
     UnitTemplate entry;
+    if (command)
+        entry.events = {{Event::Clicked, Run(command)}};
     entry.kind = UnitKind::menu;
     entry.id = ref.unit;
     entry.text = caption;
@@ -60,6 +64,7 @@ WindowTemplate Build()
         {Event::CloseQuery, OnMainWindowCloseQuery},
         {Event::RightDown, Run(ShowContextMenu)},
         {Event::DoubleClick, Run(ToggleFullScreen)},
+        {Event::KeyDown, [](EventArgs& args) { HandleKey(args.key, args.modifiers); }},
     };
 
     window.units = {
@@ -91,24 +96,23 @@ WindowTemplate Build()
          .items = {"时间", "步数", "提示"}, .partWidths = {100, 50, 0}},
     };
 
-    UnitTemplate file = MenuEntry(菜单文件, "文件", menu_state::Hidden);
+    UnitTemplate file = MenuEntry(菜单文件, "文件", nullptr, menu_state::Hidden);
     file.menuLevel = 0;
-    UnitTemplate exit = MenuEntry(菜单退出, "退出");
-    exit.events = {{Event::Clicked, Run(ExitProgram)}};
     for (UnitTemplate& entry : std::vector<UnitTemplate>{
              file,
-             MenuEntry(菜单新游戏, "新游戏     (回车)"),
-             MenuEntry(菜单逆向模式, "逆向模式"),
-             MenuEntry(菜单暂停, "暂停       (空格)"),
-             MenuEntry(菜单查看走法, "查看走法..."),
+             MenuEntry(菜单新游戏, "新游戏     (回车)", [] { NewGame(true); }),
+             MenuEntry(菜单逆向模式, "逆向模式", SwitchReverseMode),
+             MenuEntry(菜单暂停, "暂停       (空格)", TogglePause),
+             MenuEntry(菜单查看走法, "查看走法...", OpenMoveRecordWindow),
              MenuEntry(菜单分隔1, "-"),
-             MenuEntry(菜单静音, "静音       (J)"),
-             MenuEntry(菜单正确放下方计一步, "正确放下方计一步", menu_state::Checked),
+             MenuEntry(菜单静音, "静音       (J)", [] { ToggleMenuCheck(菜单静音); }),
+             MenuEntry(菜单正确放下方计一步, "正确放下方计一步", [] { ToggleMenuCheck(菜单正确放下方计一步); },
+                       menu_state::Checked),
              MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)"),
-             MenuEntry(菜单恢复初始参数, "恢复初始参数.."),
+             MenuEntry(菜单恢复初始参数, "恢复初始参数..", RestoreDefaults),
              MenuEntry(菜单分隔2, "-"),
              MenuEntry(菜单关于, "关于       (F1)"),
-             exit,
+             MenuEntry(菜单退出, "退出", ExitProgram),
          }) {
         window.units.push_back(std::move(entry));
     }

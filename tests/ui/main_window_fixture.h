@@ -1,6 +1,7 @@
 #pragma once
 // The main window opened beside a window that stays loaded, as the tests of
 // the game's windows need it.
+#include "core/move_record_window.h"
 #include "platform/test_window.h"
 #include "ui/main_window_template.h"
 
@@ -9,6 +10,7 @@ inline bool OpenAnchorWindow()
 {
     RegisterWindowTemplate(AnchorWindow());
     RegisterWindowTemplate(MainWindowTemplate());
+    RegisterWindowTemplate(MoveRecordWindowTemplate());
     return LoadWindow(锚窗口);
 }
 

@@ -1,0 +1,80 @@
+#include "input/key_commands.h"
+
+#include <cmath>
+
+#include "core/board.h"
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/process.h"
+#include "platform/units.h"
+#include "settings/settings_file.h"
+#include "ui/main_window_template.h"
+
+namespace {
+namespace key {
+constexpr int Enter = 13;
+constexpr int Space = 32;
+constexpr int KeypadPlus = 107;
+constexpr int Minus = 189;
+}  // namespace key
+
+// Holds the board's numbers to what the rules and the bounds allow, in this order.
+void CorrectSettings()
+{
+    GameSettings.PegCount = BoundedPegCount(GameSettings.PegCount);
+    if (GameSettings.MainPeg < 1 || GameSettings.MainPeg > GameSettings.PegCount)
+        GameSettings.MainPeg = std::int32_t(std::round(GameSettings.PegCount / 2.0));
+    GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount);
+}
+}  // namespace
+
+void HandleKey(int keyCode, int modifiers)
+{
+    if (keyCode == key::Enter) {
+        // Ctrl + Enter opens the settings dialog, which comes with the settings.
+        if (modifiers != modifier::Ctrl)
+            NewGame(true);
+    } else if (keyCode == key::Space) {
+        TogglePause();
+    }
+    if (modifiers == 0)
+        return;
+    std::int32_t* field = modifiers == modifier::Ctrl    ? &GameSettings.DiskCount
+                          : modifiers == modifier::Shift ? &GameSettings.PegCount
+                          : modifiers == modifier::Alt   ? &GameSettings.MainPeg
+                                                         : nullptr;
+    const int change = keyCode == key::KeypadPlus ? 1 : keyCode == key::Minus ? -1 : 0;
+    if (!field || change == 0)
+        return;
+    *field += change;
+    CorrectSettings();
+    NewGame(true);
+}
+
+void SwitchReverseMode()
+{
+    const int answer = ShowMessage(
+        "逆向模式，则盘片上到下的顺序是大到小，否则是小到大\r\n\r\n点击确定，将应用本设置并开始新游戏！", mb::OkCancel);
+    if (answer != mb_result::Ok)
+        return;
+    ToggleMenuCheck(菜单逆向模式);
+    ReverseMode = GetInt(菜单逆向模式, prop::MenuChecked) != 0;
+    NewGame(true);
+}
+
+void RestoreDefaults()
+{
+    if (ShowMessage("您确定要恢复初始参数并开始新游戏吗？", mb::OkCancel) != mb_result::Ok)
+        return;
+    DeleteFileByName(SettingsFilePath());
+    SetInt(主窗口, prop::Visible, 0);
+    DestroyUnit(主窗口);
+    RunProgram("\"" + RunDirectory() + "/" + ExecutableName() + "\"");
+}
+
+void ToggleMenuCheck(const UnitRef& entry)
+{
+    SetInt(entry, prop::MenuChecked, GetInt(entry, prop::MenuChecked) == 0);
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/unit_ref.h"
+
+// The main window's keys: Enter, Space, F1 and the keypad + and − with one modifier.
+void HandleKey(int key, int modifiers);
+// The menu's reverse-mode entry: asks first, then restacks in a new game.
+void SwitchReverseMode();
+// Deletes the settings file and starts the program anew from its defaults, after asking.
+void RestoreDefaults();
+// Flips the check mark of a menu entry (mute, count only correct drops).
+void ToggleMenuCheck(const UnitRef& entry);
