@@ -190,6 +190,10 @@ private slots:
         const std::vector<Effect>& effects = RequestedEffects();
         QCOMPARE(effects.back(), Effect::Win3);
         QCOMPARE(StepCount, 0);
+        // The finished game's moves stay readable until the next game's first lift.
+        QCOMPARE(QString::fromStdString(MoveRecord).count("\r\n"), 6);
+        Move(1, 2);
+        QCOMPARE(QString::fromStdString(MoveRecord), QStringLiteral("A→B"));
     }
 
     void pauseCoversTheBoardAndAPressContinues()
