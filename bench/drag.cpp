@@ -18,21 +18,11 @@
 #include "platform/units.h"
 #include "render/layout.h"
 #include "ui/main_window_template.h"
+#include "main_window_bench.h"
 
 namespace {
 constexpr int Rounds = 41;
 constexpr double FrameMs = 1000.0 / 60;
-
-QWidget* MainWidget()
-{
-    return WidgetForHandle(UnitHandle(主窗口));
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 double Ms(const QElapsedTimer& clock)
 {
@@ -43,9 +33,7 @@ double Ms(const QElapsedTimer& clock)
 int main(int argc, char** argv)
 {
     InitialiseServices(argc, argv);
-    RegisterWindowTemplate(MainWindowTemplate());
-    LoadWindow(主窗口);
-    MainWidget()->resize(1920, 1080);
+    OpenMainWindowFullHd();
     GameSettings.PegCount = 3;
     GameSettings.DiskCount = 64;
     NewGame(true);

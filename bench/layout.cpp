@@ -15,15 +15,11 @@
 #include "platform/units.h"
 #include "render/layout.h"
 #include "ui/main_window_template.h"
+#include "main_window_bench.h"
 
 namespace {
 constexpr int Rounds = 15;
 constexpr double FrameMs = 1000.0 / 60;
-
-QWidget* MainWidget()
-{
-    return WidgetForHandle(UnitHandle(主窗口));
-}
 
 template <typename Work>
 double MedianMs(Work work)
@@ -35,8 +31,7 @@ double MedianMs(Work work)
         work();
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 // Forces a layout that moves every disk (the stack turns over between normal
@@ -52,10 +47,7 @@ void LayoutAndPaint()
 int main(int argc, char** argv)
 {
     InitialiseServices(argc, argv);
-    RegisterWindowTemplate(MainWindowTemplate());
-    LoadWindow(主窗口);
-    MainWidget()->resize(1920, 1080);
-    QApplication::processEvents();
+    OpenMainWindowFullHd();
 
     std::printf("layout plus repaint at 1920 x 1080 (median of %d)\n", Rounds);
     for (auto [pegs, disks] : {std::pair{3, 5}, {10, 64}, {111, 999}}) {

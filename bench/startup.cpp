@@ -16,6 +16,7 @@
 
 #include "platform/first_paint.h"
 #include "ui/start_program.h"
+#include "main_window_bench.h"
 
 namespace {
 constexpr int Starts = 15;
@@ -73,11 +74,6 @@ double TimeOneStart(const QString& program, const QString& mode)
     return elapsed;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 }  // namespace
 
 int main(int argc, char** argv)

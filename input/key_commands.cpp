@@ -71,7 +71,9 @@ void RestoreDefaults()
     DeleteFileByName(SettingsFilePath());
     SetInt(主窗口, prop::Visible, 0);
     DestroyUnit(主窗口);
-    RunProgram("\"" + RunDirectory() + "/" + ExecutableName() + "\"");
+    // Quoted, so a folder with blanks in its name still names one program.
+    const std::string program = RunDirectory() + "/" + ExecutableName();
+    RunProgram('"' + program + '"');
 }
 
 void ToggleMenuCheck(const UnitRef& entry)

@@ -62,8 +62,7 @@ class DragTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(OpenMainWindow());
-        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        QVERIFY(OpenMainWindowShown());
     }
 
     void init()

@@ -53,8 +53,7 @@ class KeyCommandsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(OpenMainWindow());
-        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        QVERIFY(OpenMainWindowShown());
     }
 
     void init()

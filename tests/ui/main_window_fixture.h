@@ -18,3 +18,9 @@ inline bool OpenMainWindow()
 {
     return OpenAnchorWindow() && LoadWindow(主窗口);
 }
+
+// The main window opened and on screen, for tests that send it real events.
+inline bool OpenMainWindowShown()
+{
+    return OpenMainWindow() && QTest::qWaitForWindowExposed(WidgetOf(主窗口));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// What the benchmarks of the main window share: the window opened at
+// 1920 × 1080 and the median of a set of timings.
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+#include "platform/unit_registry.h"
+#include "platform/units.h"
+#include "ui/main_window_template.h"
+
+inline QWidget* MainWidget()
+{
+    return WidgetForHandle(UnitHandle(主窗口));
+}
+
+inline void OpenMainWindowFullHd()
+{
+    RegisterWindowTemplate(MainWindowTemplate());
+    LoadWindow(主窗口);
+    MainWidget()->resize(1920, 1080);
+    QApplication::processEvents();
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
