@@ -1,0 +1,149 @@
+#include "settings/settings_dialog.h"
+
+#include <cmath>
+#include <functional>
+
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "platform/conversions.h"
+#include "platform/units.h"
+#include "render/scene_builder.h"
+#include "render/style.h"
+#include "settings/settings_dialog_template.h"
+#include "ui/main_window_template.h"
+
+bool DialogFilling = false;
+
+namespace {
+enum Target { PegTarget, MainPegTarget, DiskTarget, BaseTarget };
+
+constexpr std::int32_t FirstDiskTag = LastPegTag + 1;
+
+std::int32_t BoxNumber(const UnitRef& box)
+{
+    return ToInt32Clamped(ToNumber(GetText(box, prop::Content)));
+}
+
+void ShowNumber(const UnitRef& box, std::int32_t value)
+{
+    SetText(box, prop::Content, std::to_string(value));
+}
+
+ElementStyle& TargetStyle(int target)
+{
+    switch (target) {
+    case MainPegTarget: return GameSettings.MainPegStyle;
+    case DiskTarget: return GameSettings.DiskStyle;
+    case BaseTarget: return GameSettings.BaseStyle;
+    default: return GameSettings.PegStyle;
+    }
+}
+
+// Calls `apply` for every label of the board whose tag lies in the range, in creation order.
+void ForEachTagged(std::int32_t lowest, std::int32_t highest, const std::function<void(int, const UnitRef&)>& apply)
+{
+    const std::int32_t list = FindUnits(主窗口, {}, "标签", lowest, highest);
+    for (std::int32_t i = 0; i < UnitListCount(list); ++i)
+        apply(i + 1, UnitListItem(list, i));
+    FreeUnitList(list);
+}
+
+void ApplyToTarget(int target, const ElementStyle& style)
+{
+    switch (target) {
+    case PegTarget:
+        ForEachTagged(FirstPegTag, LastPegTag, [&](int peg, const UnitRef& label) {
+            if (peg != GameSettings.MainPeg)
+                ApplyStyle(style, label);
+        });
+        break;
+    case MainPegTarget:
+        ForEachTagged(FirstPegTag, LastPegTag, [&](int peg, const UnitRef& label) {
+            if (peg == GameSettings.MainPeg)
+                ApplyStyle(style, label);
+        });
+        break;
+    case DiskTarget:
+        ForEachTagged(FirstDiskTag, INT32_MAX, [&](int, const UnitRef& label) { ApplyStyle(style, label); });
+        break;
+    case BaseTarget: ApplyStyle(style, 标签基); break;
+    }
+}
+
+// A count from a number box, held to its bounds: a value outside them is
+// written back corrected, and that write runs the box's handler again.
+bool AcceptCount(const UnitRef& box, std::int32_t& field, std::int32_t (*bounded)(std::int32_t))
+{
+    field = BoxNumber(box);
+    if (const std::int32_t allowed = bounded(field); allowed != field) {
+        ShowNumber(box, allowed);
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+void OpenSettingsDialog()
+{
+    LoadWindow(设置窗口, 主窗口);
+}
+
+// The main peg's box is filled before the peg count's, so that checking the
+// main peg against the peg count finds the main peg it holds and keeps it.
+void FillSettingsDialog()
+{
+    DialogFilling = true;
+    ShowNumber(编辑框盘数, GameSettings.DiskCount);
+    ShowNumber(编辑框主柱, GameSettings.MainPeg);
+    ShowNumber(编辑框柱数, GameSettings.PegCount);
+    ShowTargetStyle();
+    DialogFilling = false;
+}
+
+void OnDiskCountEdited()
+{
+    if (AcceptCount(编辑框盘数, GameSettings.DiskCount, BoundedDiskCount) && !DialogFilling)
+        NewGame(true);
+}
+
+void OnPegCountEdited()
+{
+    if (!AcceptCount(编辑框柱数, GameSettings.PegCount, BoundedPegCount))
+        return;
+    SetInt(编辑框主柱, prop::SpinnerMax, GameSettings.PegCount);
+    OnMainPegEdited();
+}
+
+void OnMainPegEdited()
+{
+    GameSettings.MainPeg = BoxNumber(编辑框主柱);
+    if (GameSettings.MainPeg < 1 || GameSettings.MainPeg > GameSettings.PegCount) {
+        ShowNumber(编辑框主柱, std::int32_t(std::round(GameSettings.PegCount / 2.0)));
+        return;
+    }
+    if (!DialogFilling)
+        NewGame(true);
+}
+
+void ShowTargetStyle()
+{
+    const ElementStyle& style = TargetStyle(GetInt(组合框修改对象, prop::Selected));
+    SetInt(组合框边框, prop::Selected, style.BorderStyle);
+    SetInt(组合框渐变, prop::Selected, style.GradientMode);
+    SetInt(颜色选择器1, prop::PickedColour, style.Colour1);
+    SetInt(颜色选择器2, prop::PickedColour, style.Colour2);
+    SetInt(颜色选择器3, prop::PickedColour, style.Colour3);
+}
+
+void ApplyDialogStyle()
+{
+    const int target = GetInt(组合框修改对象, prop::Selected);
+    ElementStyle style = TargetStyle(target);
+    style.BorderStyle = GetInt(组合框边框, prop::Selected);
+    style.GradientMode = GetInt(组合框渐变, prop::Selected);
+    style.Colour1 = GetInt(颜色选择器1, prop::PickedColour);
+    style.Colour2 = GetInt(颜色选择器2, prop::PickedColour);
+    style.Colour3 = GetInt(颜色选择器3, prop::PickedColour);
+    TargetStyle(target) = style;
+    ApplyToTarget(target, style);
+}

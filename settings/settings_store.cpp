@@ -1,0 +1,81 @@
+#include "settings/settings_store.h"
+
+#include "platform/conversions.h"
+#include "platform/profile.h"
+#include "platform/text_ops.h"
+#include "platform/units.h"
+
+SettingsFile SettingsStore;
+
+namespace {
+constexpr const char* NewlineEscape = "┊*┊";
+constexpr const char* True = "真";
+constexpr const char* False = "假";
+}  // namespace
+
+std::string EscapeNewlines(const std::string& text)
+{
+    return ReplaceText(text, "\r\n", NewlineEscape);
+}
+
+std::string UnescapeNewlines(const std::string& text)
+{
+    return ReplaceText(text, NewlineEscape, "\r\n");
+}
+
+void SettingsFile::Open(const std::string& path, const std::string& section, bool setSection)
+{
+    path_ = path;
+    if (setSection)
+        SetSection(section);
+}
+
+void SettingsFile::SetSection(const std::string& section)
+{
+    section_ = section;
+}
+
+// A failed write (a read-only folder, a full disk) leaves the file as it was;
+// the program goes on with the settings it holds.
+void SettingsFile::WriteText(const std::string& key, const std::string& value)
+{
+    WriteProfileText(path_, section_, key, EscapeNewlines(value));
+}
+
+std::string SettingsFile::ReadText(const std::string& key, const std::string& defaultText)
+{
+    return UnescapeNewlines(ReadProfileText(path_, section_, key, EscapeNewlines(defaultText)));
+}
+
+void SettingsFile::WriteNumber(const std::string& key, double value)
+{
+    WriteText(key, ToText(value));
+}
+
+double SettingsFile::ReadNumber(const std::string& key, double defaultValue)
+{
+    return ToNumber(ReadText(key, ToText(defaultValue)));
+}
+
+void SettingsFile::WriteTruth(const std::string& key, bool value)
+{
+    WriteText(key, value ? True : False);
+}
+
+// Only the exact text "真" counts as true.
+bool SettingsFile::ReadTruth(const std::string& key, bool defaultValue)
+{
+    return ReadText(key, defaultValue ? True : False) == True;
+}
+
+void SettingsFile::WriteUnitCheck(const UnitRef& entry)
+{
+    WriteTruth(GetText(entry, prop::MenuCaption), GetInt(entry, prop::MenuChecked) != 0);
+}
+
+bool SettingsFile::ReadUnitCheck(const UnitRef& entry)
+{
+    const bool checked = ReadTruth(GetText(entry, prop::MenuCaption), GetInt(entry, prop::MenuChecked) != 0);
+    SetInt(entry, prop::MenuChecked, checked);
+    return checked;
+}

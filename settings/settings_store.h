@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/unit_ref.h"
+
+// A small store of typed values in one section of an INI file at a time.
+// Truth values are stored as "真" and "假", numbers as "%.13g" prints them,
+// and line breaks inside texts as "┊*┊".
+class SettingsFile {
+public:
+    void Open(const std::string& path, const std::string& section = {}, bool setSection = false);
+    void SetSection(const std::string& section);
+    const std::string& Section() const { return section_; }
+
+    void WriteNumber(const std::string& key, double value);
+    double ReadNumber(const std::string& key, double defaultValue);
+    // A menu entry's check mark, stored under its caption.
+    void WriteUnitCheck(const UnitRef& entry);
+    bool ReadUnitCheck(const UnitRef& entry);
+    // A window's position state and, when it is shown normally, its rectangle;
+    // an empty section keeps the current one.
+    void WriteWindowPlacement(const UnitRef& window, const std::string& section);
+    void ReadWindowPlacement(const UnitRef& window, const std::string& section);
+
+private:
+    void WriteText(const std::string& key, const std::string& value);
+    std::string ReadText(const std::string& key, const std::string& defaultText);
+    void WriteTruth(const std::string& key, bool value);
+    bool ReadTruth(const std::string& key, bool defaultValue);
+
+    std::string path_;
+    std::string section_;
+};
+
+// The program's one store, opened on the settings file at start-up.
+extern SettingsFile SettingsStore;
+
+// Line breaks inside stored texts, and the reverse.
+std::string EscapeNewlines(const std::string& text);
+std::string UnescapeNewlines(const std::string& text);

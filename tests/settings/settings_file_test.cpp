@@ -1,0 +1,332 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/board.h"
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "platform/gbk.h"
+#include "platform/profile.h"
+#include "render/style.h"
+#include "platform/screen.h"
+#include "settings/settings_file.h"
+#include "settings/window_placement.h"
+#include "ui/main_window.h"
+#include "ui/main_window_fixture.h"
+
+namespace {
+// The file as the game stores it: GBK with CRLF line ends.
+void WriteSettings(const std::string& text)
+{
+    QFile file(QString::fromStdString(TestSettingsPath()));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const std::string bytes = Utf8ToGbk(text);
+    file.write(bytes.data(), qint64(bytes.size()));
+}
+
+std::string StoredBytes()
+{
+    QFile file(QString::fromStdString(TestSettingsPath()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return GbkToUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+std::string Stored(const char* section, const char* key)
+{
+    return ReadProfileText(TestSettingsPath(), section, key, "(none)");
+}
+
+// Closes the main window the way the player does, through its close query.
+void CloseByPlayer()
+{
+    WidgetOf(主窗口)->close();
+    QTRY_VERIFY(!UnitExists(主窗口));
+}
+
+void CloseDirectly()
+{
+    if (UnitExists(主窗口)) {
+        DestroyUnit(主窗口);
+        QTRY_VERIFY(!UnitExists(主窗口));
+    }
+}
+
+// Starts the main window afresh from a zeroed record, as the program starts.
+void Reopen()
+{
+    CloseDirectly();
+    GameSettings = GameSettingsRecord{};
+    GameSettings.PegCount = GameSettings.DiskCount = GameSettings.MainPeg = 0;
+    QVERIFY(LoadWindow(主窗口));
+}
+
+const ElementStyle TemplatePegs{16711935, 11823359, 16711935, 2, 0};
+const ElementStyle TemplateMainPeg{255, 11823359, 255, 2, 0};
+const ElementStyle TemplateDisks{16746496, 16711680, 16746496, 1, 0};
+const ElementStyle TemplateBase{744191, 7321599, 744191, 3, 0};
+}  // namespace
+
+Q_DECLARE_METATYPE(ElementStyle)
+
+class SettingsFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(OpenAnchorWindow());
+    }
+
+    void init()
+    {
+        QFile::remove(QString::fromStdString(TestSettingsPath()));
+    }
+
+    void cleanup()
+    {
+        CloseDirectly();
+        SettingsStore.Open(TestSettingsPath());
+    }
+
+    void theFirstRunStartsFromTheDefaults()
+    {
+        Reopen();
+        QCOMPARE(GameSettings.PegCount, 3);
+        QCOMPARE(GameSettings.MainPeg, 2);
+        QCOMPARE(GameSettings.DiskCount, 5);
+        QCOMPARE(GameSettings.PegStyle, TemplatePegs);
+        QCOMPARE(GameSettings.MainPegStyle, TemplateMainPeg);
+        QCOMPARE(GameSettings.DiskStyle, TemplateDisks);
+        QCOMPARE(GameSettings.BaseStyle, TemplateBase);
+        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), 0);
+        QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked), 1);
+        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), 0);
+        QVERIFY(!(Pegs[2].Slots[5] == EmptyUnitRef));
+        QVERIFY(!QFile::exists(QString::fromStdString(TestSettingsPath())));
+    }
+
+    void countsAreHeldToTheirBounds_data()
+    {
+        QTest::addColumn<QString>("general");
+        QTest::addColumn<int>("pegs");
+        QTest::addColumn<int>("mainPeg");
+        QTest::addColumn<int>("disks");
+        QTest::newRow("main peg 0 of 6") << "柱数=6\r\n主柱=0" << 6 << 3 << 5;
+        QTest::newRow("main peg 7 of 6") << "柱数=6\r\n主柱=7" << 6 << 3 << 5;
+        QTest::newRow("main peg on the last peg") << "柱数=6\r\n主柱=6" << 6 << 6 << 5;
+        QTest::newRow("main peg 5 of 9, rounded half up") << "柱数=9\r\n主柱=10" << 9 << 5 << 5;
+        QTest::newRow("fractions are cut") << "柱数=4.9\r\n主柱=3.99\r\n横数=7.5" << 4 << 3 << 7;
+        QTest::newRow("too few") << "柱数=1\r\n横数=-4" << 3 << 2 << 3;
+        QTest::newRow("not numbers") << "柱数=many\r\n主柱=x\r\n横数=" << 3 << 2 << 3;
+        QTest::newRow("leading number read") << "柱数= 5 pegs\r\n横数=12abc" << 5 << 2 << 12;
+        QTest::newRow("beyond int32") << "柱数=99999999999\r\n横数=1e300" << 111 << 2 << 999;
+        QTest::newRow("above the board's limits") << "柱数=112\r\n主柱=112\r\n横数=1000" << 111 << 56 << 999;
+    }
+
+    void countsAreHeldToTheirBounds()
+    {
+        QFETCH(QString, general);
+        QFETCH(int, pegs);
+        QFETCH(int, mainPeg);
+        QFETCH(int, disks);
+        WriteSettings("[综合]\r\n" + general.toStdString() + "\r\n");
+        Reopen();
+        QCOMPARE(GameSettings.PegCount, pegs);
+        QCOMPARE(GameSettings.MainPeg, mainPeg);
+        QCOMPARE(GameSettings.DiskCount, disks);
+        QCOMPARE(Pegs.Size(), pegs);
+        QVERIFY(!(Pegs[mainPeg].Slots[disks] == EmptyUnitRef));
+    }
+
+    void storedLooksOverrideTheTemplate_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<ElementStyle>("pegs");
+        QTest::addColumn<ElementStyle>("disks");
+        ElementStyle pegs = TemplatePegs;
+        QTest::newRow("a colour of 0 keeps the template's") << "柱.颜色1=0" << pegs << TemplateDisks;
+        pegs.GradientMode = 0;
+        QTest::newRow("a gradient of 0 switches it off") << "柱.渐变=0" << pegs << TemplateDisks;
+        ElementStyle disks = TemplateDisks;
+        disks.Colour2 = 123456;
+        disks.BorderStyle = 4;
+        QTest::newRow("disk colour and border") << "横.颜色2=123456\r\n横.边框=4" << TemplatePegs << disks;
+        disks = TemplateDisks;
+        disks.Colour3 = NoColour;
+        QTest::newRow("no colour") << "横.颜色3=-16777216" << TemplatePegs << disks;
+        disks = TemplateDisks;
+        disks.GradientMode = 8;
+        disks.BorderStyle = 0;
+        QTest::newRow("modes beyond their lists") << "横.渐变=99\r\n横.边框=-3" << TemplatePegs << disks;
+    }
+
+    void storedLooksOverrideTheTemplate()
+    {
+        QFETCH(QString, entry);
+        QFETCH(ElementStyle, pegs);
+        QFETCH(ElementStyle, disks);
+        WriteSettings("[渐变颜色]\r\n" + entry.toStdString() + "\r\n");
+        Reopen();
+        QCOMPARE(GameSettings.PegStyle, pegs);
+        QCOMPARE(GameSettings.DiskStyle, disks);
+        QCOMPARE(GameSettings.MainPegStyle, TemplateMainPeg);
+        QCOMPARE(StyleFromLabel(Pegs[1].PegLabel), pegs);
+        QCOMPARE(StyleFromLabel(Pegs[2].Slots[1]), disks);
+    }
+
+    void onlyTrueMarksAnOption_data()
+    {
+        QTest::addColumn<QString>("general");
+        QTest::addColumn<bool>("mute");
+        QTest::addColumn<bool>("countOnlyCorrect");
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("defaults") << "" << false << true << false;
+        QTest::newRow("1 is not true") << "静音       (J)=1" << false << true << false;
+        QTest::newRow("true") << "静音       (J)=真\r\n逆向模式=真" << true << true << true;
+        QTest::newRow("false") << "正确放下方计一步=假" << false << false << false;
+        QTest::newRow("anything else is false") << "正确放下方计一步=yes" << false << false << false;
+        QTest::newRow("the caption without its blanks is another key") << "静音 (J)=真" << false << true << false;
+    }
+
+    void onlyTrueMarksAnOption()
+    {
+        QFETCH(QString, general);
+        QFETCH(bool, mute);
+        QFETCH(bool, countOnlyCorrect);
+        QFETCH(bool, reverse);
+        WriteSettings("[综合]\r\n" + general.toStdString() + "\r\n");
+        Reopen();
+        QCOMPARE(GetInt(菜单静音, prop::MenuChecked) != 0, mute);
+        QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked) != 0, countOnlyCorrect);
+        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked) != 0, reverse);
+        QCOMPARE(ReverseMode, reverse);
+    }
+
+    // The keys and their order are what other copies of the game read.
+    void closingWritesEverythingInOrder()
+    {
+        Reopen();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        GameSettings.PegCount = 4;
+        GameSettings.DiskCount = 6;
+        GameSettings.MainPeg = 1;
+        NewGame(true);
+        GameSettings.BaseStyle.Colour2 = NoColour;
+        GameSettings.BackgroundIndex = 7;
+        SetInt(菜单静音, prop::MenuChecked, 1);
+        MoveUnit(主窗口, 40, 50, 500, 400);
+        const auto number = [](int prop) { return std::to_string(GetInt(主窗口, prop)); };
+        const std::string window = "位置=0\r\n左边=" + number(prop::Left) + "\r\n顶边=" + number(prop::Top) +
+                                   "\r\n宽度=" + number(prop::Width) + "\r\n高度=" + number(prop::Height) + "\r\n";
+        CloseByPlayer();
+        QCOMPARE(StoredBytes(),
+                 "[渐变颜色]\r\n"
+                 "柱.颜色1=16711935\r\n柱.颜色2=11823359\r\n柱.颜色3=16711935\r\n柱.渐变=2\r\n柱.边框=0\r\n"
+                 "主柱.颜色1=255\r\n主柱.颜色2=11823359\r\n主柱.颜色3=255\r\n主柱.渐变=2\r\n主柱.边框=0\r\n"
+                 "横.颜色1=16746496\r\n横.颜色2=16711680\r\n横.颜色3=16746496\r\n横.渐变=1\r\n横.边框=0\r\n"
+                 "基.颜色1=744191\r\n基.颜色2=-16777216\r\n基.颜色3=744191\r\n基.渐变=3\r\n基.边框=0\r\n"
+                 "\r\n[综合]\r\n"
+                 "柱数=4\r\n主柱=1\r\n横数=6\r\n静音       (J)=真\r\n正确放下方计一步=真\r\n底图次序=7\r\n"
+                 "逆向模式=假\r\n"
+                 "\r\n[主窗口]\r\n" +
+                     window);
+        Reopen();
+        QCOMPARE(GameSettings.PegCount, 4);
+        QCOMPARE(GameSettings.DiskCount, 6);
+        QCOMPARE(GameSettings.MainPeg, 1);
+        QCOMPARE(GameSettings.BaseStyle.Colour2, NoColour);
+        QCOMPARE(GameSettings.BackgroundIndex, 7);
+        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), 1);
+        QCOMPARE(GetInt(主窗口, prop::Left), 40);
+        QCOMPARE(GetInt(主窗口, prop::Top), 50);
+        QCOMPARE(GetInt(主窗口, prop::Width), 500);
+        QCOMPARE(GetInt(主窗口, prop::Height), 400);
+    }
+
+    void aMaximisedWindowStoresOnlyItsState()
+    {
+        Reopen();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        SetWindowPositionState(主窗口, start_position::Maximised);
+        QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());
+        CloseByPlayer();
+        QCOMPARE(Stored("主窗口", "位置"), "3");
+        QCOMPARE(Stored("主窗口", "左边"), "(none)");
+        QCOMPARE(Stored("主窗口", "宽度"), "(none)");
+        Reopen();
+        QCOMPARE(WindowPositionState(主窗口), start_position::Maximised);
+        QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());
+    }
+
+    void aLostWindowComesBackOnScreen()
+    {
+        WriteSettings("[主窗口]\r\n位置=0\r\n左边=-30000\r\n顶边=90000\r\n宽度=20\r\n高度=10\r\n");
+        Reopen();
+        const Rect placed = PlacementOnScreen({-30000, 90000, 20, 10}, ScreenAreas(), StartScreenArea());
+        QCOMPARE(GetInt(主窗口, prop::Width), MinPlacementWidth);
+        QCOMPARE(GetInt(主窗口, prop::Height), MinPlacementHeight);
+        QCOMPARE(GetInt(主窗口, prop::Left), placed.left);
+        QCOMPARE(GetInt(主窗口, prop::Top), placed.top);
+        QVERIFY(placed.left >= 0 && placed.top >= 0);
+    }
+
+    void exitingSavesNothing()
+    {
+        Reopen();
+        ExitProgram();
+        QTRY_VERIFY(!UnitExists(主窗口));
+        QVERIFY(!QFile::exists(QString::fromStdString(TestSettingsPath())));
+    }
+
+    void aBrokenFileNeverStopsTheGame_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray noise(6000, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + 13) % 256);
+        QTest::newRow("binary noise") << noise;
+        QTest::newRow("no line ends") << QByteArray(20000, '[');
+        QTest::newRow("a section without keys") << QByteArray("[综合]");
+        QTest::newRow("overlong value") << ("[综合]\r\n柱数=" + QByteArray(20000, '9') + "\r\n");
+    }
+
+    void aBrokenFileNeverStopsTheGame()
+    {
+        QFETCH(QByteArray, content);
+        QFile file(QString::fromStdString(TestSettingsPath()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        Reopen();
+        QVERIFY(GameSettings.PegCount >= MinPegCount && GameSettings.PegCount <= MaxPegCount);
+        QVERIFY(GameSettings.MainPeg >= 1 && GameSettings.MainPeg <= GameSettings.PegCount);
+        QVERIFY(GameSettings.DiskCount >= MinDiskCount && GameSettings.DiskCount <= MaxDiskCount);
+        QCOMPARE(Pegs.Size(), GameSettings.PegCount);
+        CloseByPlayer();
+        QCOMPARE(Stored("综合", "柱数"), std::to_string(GameSettings.PegCount));
+    }
+
+    // Writing into a folder that cannot take the file fails quietly.
+    void anUnwritableFolderLosesOnlyTheSaving()
+    {
+        QTemporaryDir folder;
+        const QString blocker = folder.filePath("not-a-folder");
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        SettingsStore.Open(blocker.toStdString() + "/settings.ini");
+        Reopen();
+        GameSettings.DiskCount = 8;
+        NewGame(true);
+        CloseByPlayer();
+        QVERIFY(QFileInfo(blocker).isFile());
+        Reopen();
+        QCOMPARE(GameSettings.DiskCount, 5);
+    }
+};
+
+WINDOW_TEST_MAIN(SettingsFileTest)
+#include "settings_file_test.moc"
