@@ -4,13 +4,48 @@ extern const unsigned char main_background_jpg[];
 extern const unsigned main_background_jpg_size;
 extern const unsigned char pause_cover_jpg[];
 extern const unsigned pause_cover_jpg_size;
+extern const unsigned char about_banner_gif[];
+extern const unsigned about_banner_gif_size;
+extern const unsigned char about_pegs_gif[];
+extern const unsigned about_pegs_gif_size;
+extern const unsigned char about_help_gif[];
+extern const unsigned about_help_gif_size;
+extern const unsigned char about_disks_gif[];
+extern const unsigned about_disks_gif_size;
+
+namespace {
+Bytes Embedded(const unsigned char* data, unsigned size)
+{
+    return Bytes(data, data + size);
+}
+}  // namespace
 
 Bytes MainBackgroundPicture()
 {
-    return Bytes(main_background_jpg, main_background_jpg + main_background_jpg_size);
+    return Embedded(main_background_jpg, main_background_jpg_size);
 }
 
 Bytes PauseCoverPicture()
 {
-    return Bytes(pause_cover_jpg, pause_cover_jpg + pause_cover_jpg_size);
+    return Embedded(pause_cover_jpg, pause_cover_jpg_size);
+}
+
+Bytes AboutBannerPicture()
+{
+    return Embedded(about_banner_gif, about_banner_gif_size);
+}
+
+Bytes AboutPegsPicture()
+{
+    return Embedded(about_pegs_gif, about_pegs_gif_size);
+}
+
+Bytes AboutHelpPicture()
+{
+    return Embedded(about_help_gif, about_help_gif_size);
+}
+
+Bytes AboutDisksPicture()
+{
+    return Embedded(about_disks_gif, about_disks_gif_size);
 }

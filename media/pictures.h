@@ -4,3 +4,7 @@
 // The pictures built into the window templates.
 Bytes MainBackgroundPicture();  // JPEG, 1600 × 1200
 Bytes PauseCoverPicture();      // JPEG, 737 × 553
+Bytes AboutBannerPicture();     // GIF, 400 × 100
+Bytes AboutPegsPicture();       // GIF, 150 × 150
+Bytes AboutHelpPicture();       // GIF, 64 × 64
+Bytes AboutDisksPicture();      // GIF, 48 × 48
