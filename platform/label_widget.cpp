@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/frame_rings.h"
 #include "platform/picture.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
@@ -21,47 +22,23 @@ constexpr int OwnFrameMode = 1;
 constexpr Colour OwnFrameColours[3] = {Rgb(224, 224, 224), NoColour, Rgb(96, 96, 96)};
 constexpr int LastBorderStyle = 6;
 
-// The classic Windows colours of three-dimensional frames.
-const QColor Face(192, 192, 192);
-const QColor Light(223, 223, 223);
-const QColor Highlight(255, 255, 255);
-const QColor Shadow(128, 128, 128);
-const QColor DarkShadow(0, 0, 0);
-
-// One ring of a frame, one pixel wide, lit from the top left as Windows draws its edges.
-struct Ring {
-    QColor topLeft;
-    QColor bottomRight;
-};
-
 // Rings from the outside in of border styles 1 to 5, after the Windows frames
 // client edge, dialog-modal frame, static edge, both of the first two, and WS_BORDER.
 std::vector<Ring> FrameRings(int style)
 {
-    const std::vector<Ring> clientEdge{{Shadow, Highlight}, {DarkShadow, Light}};
-    const std::vector<Ring> dialogFrame{{Light, DarkShadow}, {Highlight, Shadow}, {Face, Face}};
     switch (style) {
-    case 1: return clientEdge;
-    case 2: return dialogFrame;
-    case 3: return {{Shadow, Highlight}};
+    case 1: return ClientEdgeRings();
+    case 2: return DialogFrameRings();
+    case 3: return {{frame_colour::Shadow, frame_colour::Highlight}};
     case 4: {
-        std::vector<Ring> both = dialogFrame;
-        both.insert(both.end(), clientEdge.begin(), clientEdge.end());
+        std::vector<Ring> both = DialogFrameRings();
+        const std::vector<Ring> edge = ClientEdgeRings();
+        both.insert(both.end(), edge.begin(), edge.end());
         return both;
     }
     case 5: return {{Qt::black, Qt::black}};
     default: return {};
     }
-}
-
-// Draws a ring `width` device pixels wide along the inside of `outer`; the
-// bottom and right sides take the corners they share with the top and left.
-void DrawRing(QPainter& painter, const QRect& outer, int width, const Ring& ring)
-{
-    painter.fillRect(outer.left(), outer.top(), outer.width() - width, width, ring.topLeft);
-    painter.fillRect(outer.left(), outer.top(), width, outer.height() - width, ring.topLeft);
-    painter.fillRect(outer.left(), outer.bottom() + 1 - width, outer.width(), width, ring.bottomRight);
-    painter.fillRect(outer.right() + 1 - width, outer.top(), width, outer.height(), ring.bottomRight);
 }
 
 // Paints `part` of a gradient whose area starts at `origin`, tile by tile.

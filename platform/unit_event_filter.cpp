@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/unit_registry.h"
+#include "platform/window_widget.h"
 
 namespace {
 // Keeps the mouse event's screen position readable while its handler runs.
@@ -20,12 +21,13 @@ private:
     std::optional<ScreenPoint> saved_;
 };
 
-bool RaiseMouse(const UnitRef& unit, Event event, const QMouseEvent& mouse)
+// Mouse positions are given in the unit's client area.
+bool RaiseMouse(const UnitRef& unit, Event event, const QMouseEvent& mouse, QPoint clientOrigin)
 {
     CursorScope scope(mouse.globalPosition());
     EventArgs args;
-    args.x = int(mouse.position().x());
-    args.y = int(mouse.position().y());
+    args.x = int(mouse.position().x()) - clientOrigin.x();
+    args.y = int(mouse.position().y()) - clientOrigin.y();
     args.modifiers = ModifierState(mouse.modifiers());
     return RaiseEvent(unit, event, args);
 }
@@ -84,8 +86,21 @@ bool UnitEventFilter::eventFilter(QObject* watched, QEvent* event)
         if (!widget->isEnabled())
             return false;
         const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        // The frame a window draws itself is no part of its client area: the
+        // mouse there raises nothing, as on a frame of the window system.
+        const QRect client = ClientArea(widget);
+        const QPoint at = mouse.position().toPoint();
+        if (unit_.kind == UnitKind::window && widget->rect().contains(at) && !client.contains(at))
+            return true;
+        // What an enabled control lets through to its window is still the
+        // control's: only disabled units leave the mouse to the window.
+        if (unit_.kind == UnitKind::window) {
+            const QWidget* control = widget->childAt(at);
+            if (control && control->isEnabled())
+                return false;
+        }
         if (auto unitEvent = MouseEventOf(mouse, unit_))
-            RaiseMouse(unit_, *unitEvent, mouse);
+            RaiseMouse(unit_, *unitEvent, mouse, client.topLeft());
         return ownerDrawn_;
     }
     case QEvent::KeyPress: {

@@ -15,7 +15,34 @@
 
 namespace {
 constexpr int StatusBarHeight = 20;
+
+bool HasTitleBar(const UnitTemplate& look)
+{
+    return !look.text.empty() || look.controlBox || look.minBox || look.maxBox;
 }
+
+// The frame of a border style as Windows draws it around a window without a
+// caption: the dialog frame, one ring wider where it can be resized, and the
+// sunken client edge inside it for the client-edge styles.
+std::vector<Ring> DrawnFrameRings(int style)
+{
+    std::vector<Ring> rings = DialogFrameRings();
+    if (style == window_border::Resizable || style == window_border::NarrowResizable ||
+        style == window_border::EdgeResizable)
+        rings.push_back({frame_colour::Face, frame_colour::Face});
+    if (style == window_border::EdgeResizable || style == window_border::EdgeFixed) {
+        const std::vector<Ring> edge = ClientEdgeRings();
+        rings.insert(rings.end(), edge.begin(), edge.end());
+    }
+    return rings;
+}
+
+QPoint ClientOffset(const QWidget* control)
+{
+    const auto* window = dynamic_cast<const WindowWidget*>(control->parentWidget());
+    return window ? window->ClientRect().topLeft() : QPoint();
+}
+}  // namespace
 
 WindowWidget::WindowWidget(const UnitRef& self, QWidget* owner) : QWidget(owner, Qt::Window), self_(self)
 {
@@ -30,7 +57,9 @@ void WindowWidget::ApplyBorderStyle(int style)
 {
     const UnitTemplate* look = StoredData(self_);
     Qt::WindowFlags flags = Qt::Window;
-    if (style == window_border::None) {
+    const bool drawsFrame = style != window_border::None && look && !HasTitleBar(*look);
+    SetDrawnFrame(drawsFrame ? DrawnFrameRings(style) : std::vector<Ring>());
+    if (style == window_border::None || drawsFrame) {
         flags |= Qt::FramelessWindowHint;
     } else {
         if (style == window_border::NarrowResizable || style == window_border::NarrowFixed)
@@ -61,6 +90,21 @@ void WindowWidget::ApplyBorderStyle(int style)
     // Changing the flags hides a shown window; it stays on screen.
     if (wasVisible && !isVisible())
         show();
+}
+
+void WindowWidget::SetDrawnFrame(std::vector<Ring> rings)
+{
+    const int width = int(rings.size());
+    const QPoint shift = QPoint(width, width) - QPoint(drawnFrame_.left(), drawnFrame_.top());
+    drawnRings_ = std::move(rings);
+    drawnFrame_ = QMargins(width, width, width, width);
+    // The controls keep their places in the client area.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != statusBar_ && !child->isWindow())
+            child->move(child->pos() + shift);
+    }
+    Dock();
+    update();
 }
 
 Rect WindowWidget::OuterRect() const
@@ -122,48 +166,63 @@ void WindowWidget::PictureChanged()
     if (!look)
         return;
     const bool stretched = look->pictureMode == picture_mode::Stretched;
-    picture_.Set(look->picture, stretched ? size() * devicePixelRatioF() : QSize());
+    picture_.Set(look->picture, stretched ? ClientRect().size() * devicePixelRatioF() : QSize());
     update();
 }
 
 void WindowWidget::paintEvent(QPaintEvent*)
 {
-    const UnitTemplate* look = StoredData(self_);
     QPainter painter(this);
+    QRect ring = rect();
+    for (const Ring& drawn : drawnRings_) {
+        DrawRing(painter, ring, 1, drawn);
+        ring.adjust(1, 1, -1, -1);
+    }
+    const QRect client = ClientRect();
+    painter.setClipRect(client);
+    painter.translate(client.topLeft());
+    PaintClient(painter, client.size());
+    ReportFirstPaint();
+}
+
+void WindowWidget::PaintClient(QPainter& painter, QSize client)
+{
+    const UnitTemplate* look = StoredData(self_);
+    const QRect area(QPoint(0, 0), client);
     const QColor back = look && look->backColour ? ToQColor(*look->backColour) : palette().color(QPalette::Window);
     if (!look || look->picture.empty()) {
-        painter.fillRect(rect(), back);
-        ReportFirstPaint();
+        painter.fillRect(area, back);
         return;
     }
     if (look->pictureMode == picture_mode::Stretched) {
-        const QPixmap& stretched = picture_.Stretched(size() * devicePixelRatioF(), devicePixelRatioF());
+        const QPixmap& stretched = picture_.Stretched(client * devicePixelRatioF(), devicePixelRatioF());
         if (stretched.isNull())
-            painter.fillRect(rect(), back);
+            painter.fillRect(area, back);
         else
             painter.drawPixmap(0, 0, stretched);
-        ReportFirstPaint();
         return;
     }
-    painter.fillRect(rect(), back);
+    painter.fillRect(area, back);
     const QImage& image = picture_.Image({});
     if (look->pictureMode == picture_mode::Tiled) {
-        painter.drawTiledPixmap(rect(), QPixmap::fromImage(image));
+        painter.drawTiledPixmap(area, QPixmap::fromImage(image));
     } else if (look->pictureMode == picture_mode::CentredShrunk) {
         QSize shown = image.size();
-        if (shown.width() > width() || shown.height() > height())
-            shown.scale(size(), Qt::KeepAspectRatio);
-        painter.drawImage(QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown), image);
+        if (shown.width() > client.width() || shown.height() > client.height())
+            shown.scale(client, Qt::KeepAspectRatio);
+        painter.drawImage(QRect(QPoint((client.width() - shown.width()) / 2, (client.height() - shown.height()) / 2), shown),
+                          image);
     } else {
         painter.drawImage(0, 0, image);
     }
-    ReportFirstPaint();
 }
 
 void WindowWidget::Dock()
 {
-    if (statusBar_)
-        statusBar_->setGeometry(0, height() - StatusBarHeight, width(), StatusBarHeight);
+    if (!statusBar_)
+        return;
+    const QRect client = ClientRect();
+    statusBar_->setGeometry(client.left(), client.bottom() + 1 - StatusBarHeight, client.width(), StatusBarHeight);
 }
 
 void WindowWidget::resizeEvent(QResizeEvent*)
@@ -208,4 +267,21 @@ bool WindowWidget::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+Rect ControlRect(const QWidget* control)
+{
+    const QRect rect = control->geometry().translated(-ClientOffset(control));
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+void SetControlRect(QWidget* control, const Rect& rect)
+{
+    control->setGeometry(QRect(rect.left, rect.top, rect.width, rect.height).translated(ClientOffset(control)));
+}
+
+QRect ClientArea(const QWidget* unitWidget)
+{
+    const auto* window = dynamic_cast<const WindowWidget*>(unitWidget);
+    return window ? window->ClientRect() : unitWidget->rect();
 }

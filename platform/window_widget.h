@@ -1,10 +1,13 @@
 #pragma once
 // A window of the game: its background colour and picture, its docked status
-// bar, the close query and the Esc key. Internal to platform/.
+// bar, the close query and the Esc key. A window with a border but without a
+// title bar draws its frame itself, around its client area. Internal to platform/.
 #include <QMargins>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
+#include "platform/frame_rings.h"
 #include "platform/window_picture.h"
 #include "platform/window_template.h"
 
@@ -17,6 +20,8 @@ public:
     // Applies a border style: 0 none, the others with a frame, resizable or fixed.
     void ApplyBorderStyle(int style);
     Rect OuterRect() const;
+    // The client area in the widget's coordinates: inside the frame the window draws itself.
+    QRect ClientRect() const { return rect().marginsRemoved(drawnFrame_); }
     void SetOuterRect(const Rect& rect);
     // Docks the status bar, if any, along the bottom of the client area.
     void DockStatusBar(QWidget* statusBar) { statusBar_ = statusBar; Dock(); }
@@ -34,10 +39,14 @@ protected:
 private:
     void Dock();
     QMargins FrameMargins();
+    void SetDrawnFrame(std::vector<Ring> rings);
+    void PaintClient(QPainter& painter, QSize client);
 
     UnitRef self_;
     QWidget* statusBar_ = nullptr;
     WindowPicture picture_;
+    std::vector<Ring> drawnRings_;
+    QMargins drawnFrame_;
     QPoint followOffset_;
     bool following_ = false;
     std::optional<Rect> requestedOuter_;
@@ -45,3 +54,10 @@ private:
     bool placing_ = false;
     bool correctionPending_ = false;
 };
+
+// A control's rectangle in its window's client area, read and set; the
+// control's widget lies further in by the frame its window draws itself.
+Rect ControlRect(const QWidget* control);
+void SetControlRect(QWidget* control, const Rect& rect);
+// The client area of a unit's widget, in the widget's coordinates.
+QRect ClientArea(const QWidget* unitWidget);
