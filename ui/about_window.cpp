@@ -1,0 +1,20 @@
+#include "ui/about_window.h"
+
+#include "platform/units.h"
+#include "ui/about_window_template.h"
+#include "ui/main_window_template.h"
+
+void OpenAboutWindow()
+{
+    LoadWindow(关于窗口, 主窗口);
+}
+
+void CloseAboutWindow()
+{
+    DestroyUnit(关于窗口);
+}
+
+void DragAboutWindow()
+{
+    SendUnitMessage(关于窗口, window_message::NonClientLeftDown, window_message::HitCaption, 0);
+}
