@@ -9,13 +9,16 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/units.h"
+#include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
+#include "ui/about_window.h"
 #include "ui/main_window_template.h"
 
 namespace {
 namespace key {
 constexpr int Enter = 13;
 constexpr int Space = 32;
+constexpr int F1 = 112;
 constexpr int KeypadPlus = 107;
 constexpr int Minus = 189;
 }  // namespace key
@@ -33,11 +36,14 @@ void CorrectSettings()
 void HandleKey(int keyCode, int modifiers)
 {
     if (keyCode == key::Enter) {
-        // Ctrl + Enter opens the settings dialog, which comes with the settings.
-        if (modifiers != modifier::Ctrl)
+        if (modifiers == modifier::Ctrl)
+            OpenSettingsDialog();
+        else
             NewGame(true);
     } else if (keyCode == key::Space) {
         TogglePause();
+    } else if (keyCode == key::F1) {
+        OpenAboutWindow();
     }
     if (modifiers == 0)
         return;

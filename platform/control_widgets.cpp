@@ -1,6 +1,5 @@
 #include "platform/control_widgets.h"
 
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QPainter>
 #include <QTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -60,6 +60,8 @@ EditBoxWidget::EditBoxWidget(const UnitRef& unit, const UnitTemplate& look, QWid
         line_ = new QLineEdit(this);
         line_->setReadOnly(look.readOnly);
         line_->setAlignment(HorizontalAlignment(look.hAlign));
+        if (look.numberOnly)
+            line_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), line_));
         connect(line_, &QLineEdit::textChanged, this, [this] { Raise(unit_, Event::ContentChanged); });
         editor = line_;
     }
@@ -121,45 +123,6 @@ void PictureBoxWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (!picture_.isNull())
         painter.drawImage(0, 0, picture_);
-}
-
-ColourPickerWidget::ColourPickerWidget(const UnitRef& unit, Colour colour, QWidget* parent)
-    : QWidget(parent), unit_(unit), colour_(colour)
-{
-    setCursor(Qt::PointingHandCursor);
-}
-
-void ColourPickerWidget::SetValue(Colour colour)
-{
-    colour_ = colour;
-    update();
-}
-
-void ColourPickerWidget::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Button));
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    const QRect swatch = rect().adjusted(4, 4, -5, -5);
-    if (colour_ == NoColour) {
-        painter.drawLine(swatch.topLeft(), swatch.bottomRight());
-    } else {
-        painter.fillRect(swatch, ToQColor(colour_));
-        painter.drawRect(swatch);
-    }
-}
-
-void ColourPickerWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
-        return;
-    const QColor start = colour_ == NoColour ? QColor(Qt::white) : ToQColor(colour_);
-    const QColor chosen = QColorDialog::getColor(start, this);
-    if (!chosen.isValid())
-        return;
-    SetValue(FromQColor(chosen));
-    Raise(unit_, Event::ColourChosen);
 }
 
 QWidget* CreateButton(const UnitRef& unit, const UnitTemplate& look, QWidget* parent)

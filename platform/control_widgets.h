@@ -1,6 +1,6 @@
 #pragma once
 // The standard controls of the dialogs: edit boxes (with their spinners),
-// picture boxes, buttons, combo boxes, colour pickers and hyperlink boxes.
+// picture boxes, buttons, combo boxes and hyperlink boxes.
 // Each raises its unit's own event. Internal to platform/.
 #include <QImage>
 #include <QWidget>
@@ -38,21 +38,6 @@ protected:
 
 private:
     QImage picture_;
-};
-
-class ColourPickerWidget : public QWidget {
-public:
-    ColourPickerWidget(const UnitRef& unit, Colour colour, QWidget* parent);
-    Colour Value() const { return colour_; }
-    void SetValue(Colour colour);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    UnitRef unit_;
-    Colour colour_;
 };
 
 QWidget* CreateButton(const UnitRef& unit, const UnitTemplate& look, QWidget* parent);

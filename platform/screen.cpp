@@ -37,3 +37,24 @@ std::int32_t CursorX()
         return cursor->x;
     return QCursor::pos().x();
 }
+
+namespace {
+Rect ToRect(const QRect& area)
+{
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+}  // namespace
+
+std::vector<Rect> ScreenAreas()
+{
+    std::vector<Rect> areas;
+    for (QScreen* screen : QGuiApplication::screens())
+        areas.push_back(ToRect(screen->availableGeometry()));
+    return areas;
+}
+
+Rect StartScreenArea()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? ToRect(screen->availableGeometry()) : Rect{0, 0, 1024, 768};
+}

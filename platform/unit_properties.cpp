@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/colour_picker_widget.h"
 #include "platform/control_widgets.h"
 #include "platform/fatal.h"
 #include "platform/label_widget.h"
@@ -44,10 +45,8 @@ Rect CurrentRect(const UnitRecord& unit)
 {
     if (unit.data.kind == UnitKind::window && unit.widget)
         return static_cast<WindowWidget*>(unit.widget.data())->OuterRect();
-    if (unit.widget) {
-        const QRect rect = unit.widget->geometry();
-        return {rect.x(), rect.y(), rect.width(), rect.height()};
-    }
+    if (unit.widget)
+        return ControlRect(unit.widget);
     return unit.data.rect;
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -33,6 +34,8 @@ struct WindowRecord {
     std::vector<std::unique_ptr<UnitRecord>> units;  // template order, then clones in creation order
     std::unordered_map<std::int32_t, UnitRecord*> byId;
     std::int32_t nextCloneId = 0;
+    // A position state asked for before the window is first shown.
+    std::optional<std::int32_t> pendingPositionState;
 
     WindowWidget* Widget() const;
 };

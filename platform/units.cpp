@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <climits>
 
+#include "platform/colour_picker_widget.h"
 #include "platform/control_widgets.h"
 #include "platform/fatal.h"
 #include "platform/label_widget.h"
@@ -40,12 +41,22 @@ QRect ScreenRect()
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+void ShowInPositionState(QWidget& widget, std::int32_t state)
+{
+    if (state == start_position::Maximised)
+        widget.showMaximized();
+    else if (state == start_position::Minimised)
+        widget.showMinimized();
+    else
+        widget.showNormal();
+}
+
 void ShowPlaced(UnitRecord& unit, QWidget* widget)
 {
     const UnitTemplate& data = unit.data;
     // A status bar is docked along the bottom of its window instead.
     if (data.kind != UnitKind::StatusBar)
-        widget->setGeometry(data.rect.left, data.rect.top, data.rect.width, data.rect.height);
+        SetControlRect(widget, data.rect);
     widget->setEnabled(!data.disabled);
     widget->setCursor(ToQCursor(data.cursor));
     widget->setVisible(data.visible);
@@ -149,10 +160,8 @@ Rect LiveRect(const UnitRecord& unit)
 {
     if (unit.data.kind == UnitKind::window && unit.widget)
         return static_cast<WindowWidget*>(unit.widget.data())->OuterRect();
-    if (unit.widget) {
-        const QRect rect = unit.widget->geometry();
-        return {rect.x(), rect.y(), rect.width(), rect.height()};
-    }
+    if (unit.widget)
+        return ControlRect(unit.widget);
     return unit.data.rect;
 }
 
@@ -164,7 +173,7 @@ void PlaceUnit(UnitRecord& unit, const Rect& rect)
     if (unit.data.kind == UnitKind::window)
         static_cast<WindowWidget*>(unit.widget.data())->SetOuterRect(rect);
     else
-        unit.widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+        SetControlRect(unit.widget, rect);
 }
 
 void RemoveUnit(WindowRecord& window, std::int32_t unitId)
@@ -296,6 +305,7 @@ bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)
     window->loaded = true;
     window->owner = owned ? ownerWindow->id : 0;
     window->nextCloneId = FirstCloneId;
+    window->pendingPositionState.reset();
 
     auto* widget = new WindowWidget(window->self->Ref(), owned ? ownerWindow->Widget() : nullptr);
     window->self->widget = widget;
@@ -324,13 +334,31 @@ bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)
         return true;
     if (modal)
         widget->setWindowModality(Qt::ApplicationModal);
-    if (source.self.startPosition == start_position::Maximised)
-        widget->showMaximized();
-    else if (source.self.startPosition == start_position::Minimised)
-        widget->showMinimized();
-    else
-        widget->show();
+    ShowInPositionState(*widget, window->pendingPositionState.value_or(source.self.startPosition));
     return true;
+}
+
+std::int32_t WindowPositionState(const UnitRef& ref)
+{
+    const WindowRecord& window = LoadedWindow(ref.window);
+    const WindowWidget* widget = window.Widget();
+    if (!widget->isVisible() && !widget->isMinimized()) {
+        const std::int32_t state = window.pendingPositionState.value_or(window.source->self.startPosition);
+        return state == start_position::Centred ? start_position::AsTemplate : state;
+    }
+    return widget->isMinimized()   ? start_position::Minimised
+           : widget->isMaximized() ? start_position::Maximised
+                                   : start_position::AsTemplate;
+}
+
+void SetWindowPositionState(const UnitRef& ref, std::int32_t state)
+{
+    WindowRecord& window = LoadedWindow(ref.window);
+    WindowWidget* widget = window.Widget();
+    if (!widget->isVisible() && !widget->isMinimized())
+        window.pendingPositionState = state;
+    else
+        ShowInPositionState(*widget, state);
 }
 
 void DestroyUnit(const UnitRef& ref)
@@ -391,19 +419,19 @@ void ReleaseMouse()
 std::int32_t ClientWidth(const UnitRef& ref)
 {
     UnitRecord& unit = CheckedUnit(ref);
-    return unit.widget ? unit.widget->width() : 0;
+    return unit.widget ? ClientArea(unit.widget).width() : 0;
 }
 
 std::int32_t ClientHeight(const UnitRef& ref)
 {
     UnitRecord& unit = CheckedUnit(ref);
-    return unit.widget ? unit.widget->height() : 0;
+    return unit.widget ? ClientArea(unit.widget).height() : 0;
 }
 
 std::int32_t ClientScreenLeft(const UnitRef& ref)
 {
     UnitRecord& unit = CheckedUnit(ref);
-    return unit.widget ? unit.widget->mapToGlobal(QPoint(0, 0)).x() : 0;
+    return unit.widget ? unit.widget->mapToGlobal(ClientArea(unit.widget).topLeft()).x() : 0;
 }
 
 void MoveUnit(const UnitRef& ref, std::optional<std::int32_t> left, std::optional<std::int32_t> top,

@@ -67,6 +67,10 @@ void SetBytes(const UnitRef& unit, int number, const Bytes& bytes);
 
 bool LoadWindow(const UnitRef& window, std::optional<UnitRef> owner = std::nullopt, bool modal = false);
 void DestroyUnit(const UnitRef& unit);
+// A window's position state: 0 normal, start_position::Minimised or Maximised.
+// Before the window is first shown, the state it will be shown in.
+std::int32_t WindowPositionState(const UnitRef& window);
+void SetWindowPositionState(const UnitRef& window, std::int32_t state);
 bool CloneUnit(const UnitRef& source, UnitRef& clone);
 bool UnitExists(const UnitRef& unit);
 UnitRef EventUnit();

@@ -153,6 +153,7 @@ struct UnitTemplate {
     bool multiLine = false;
     bool readOnly = false;
     bool verticalScroll = false;
+    bool numberOnly = false;  // only digits can be typed
     bool spinner = false;
     std::int32_t spinMin = 0;
     std::int32_t spinMax = 100;

@@ -4,6 +4,7 @@
 #include "platform/screen.h"
 #include "platform/units.h"
 #include "render/layout.h"
+#include "settings/settings_file.h"
 #include "ui/main_window_template.h"
 
 Rect SavedWindowRect;
@@ -12,6 +13,7 @@ bool WindowInitialising = false;
 void OnMainWindowCreated()
 {
     WindowInitialising = true;
+    LoadSettings();
     NewGame();
     WindowInitialising = false;
 }
@@ -51,7 +53,9 @@ void OnMainWindowCloseQuery(EventArgs& args)
     if (GetInt(主窗口, prop::WindowBorder) == window_border::None) {
         ToggleFullScreen();
         args.refuse = true;
+        return;
     }
+    SaveSettings();
 }
 
 void ExitProgram()

@@ -5,6 +5,8 @@
 #include "input/drag.h"
 #include "input/key_commands.h"
 #include "media/pictures.h"
+#include "settings/settings_dialog.h"
+#include "ui/about_window.h"
 #include "ui/contact.h"
 #include "ui/main_window.h"
 
@@ -108,10 +110,10 @@ WindowTemplate Build()
              MenuEntry(菜单静音, "静音       (J)", [] { ToggleMenuCheck(菜单静音); }),
              MenuEntry(菜单正确放下方计一步, "正确放下方计一步", [] { ToggleMenuCheck(菜单正确放下方计一步); },
                        menu_state::Checked),
-             MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)"),
+             MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)", OpenSettingsDialog),
              MenuEntry(菜单恢复初始参数, "恢复初始参数..", RestoreDefaults),
              MenuEntry(菜单分隔2, "-"),
-             MenuEntry(菜单关于, "关于       (F1)"),
+             MenuEntry(菜单关于, "关于       (F1)", OpenAboutWindow),
              MenuEntry(菜单退出, "退出", ExitProgram),
          }) {
         window.units.push_back(std::move(entry));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The whole game played to a win on the real executable: 5 disks moved from
-# peg A to peg B by mouse, 31 drags; the next level then stands on A with
-# 6 disks, and B and C are empty again.
+# The whole game played to a win on the real executable, started without a
+# settings file: 5 disks moved from the main peg B to peg A by mouse, 31
+# drags; the next level then stands on B with 6 disks, and A and C are empty
+# again.
 source "$(dirname "$0")/xsession.bash"
 
 start_x
@@ -44,24 +45,24 @@ is_blue() { read -r r g b <<<"$1"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
 # The colour beside a peg in the bottom row of a board with this many disks.
 bottom_colour() { pixel $(( $(column_x "$1") + COLUMN / 3 )) "$(bottom_row_y "$2")"; }
 
-# Halfway: four disks moved to C, the longest still on A, B empty.
-hanoi 4 1 3 2
+# Halfway: four disks moved to C, the longest still on B, A empty.
+hanoi 4 2 3 1
 import -window root "$shot"
 is_blue "$(bottom_colour 3 5)" || fail "the first four disks did not reach peg C"
-! is_blue "$(bottom_colour 2 5)" || fail "peg B holds a disk halfway"
+! is_blue "$(bottom_colour 1 5)" || fail "peg A holds a disk halfway"
 
-drag 1 2
-hanoi 4 3 2 1
+drag 2 1
+hanoi 4 3 1 2
 sleep 4  # the three win sounds take 2.5 s before the next level is built
 import -window root "$shot"
 
 for peg in 1 2 3; do
   colour=$(bottom_colour "$peg" 6)
-  if [ "$peg" = 1 ]; then
-    is_blue "$colour" || fail "peg A holds no disk after the win ($colour)"
+  if [ "$peg" = 2 ]; then
+    is_blue "$colour" || fail "peg B holds no disk after the win ($colour)"
   else
     ! is_blue "$colour" || fail "peg $peg still holds a disk after the win ($colour)"
   fi
 done
 kill -0 "$GAME_PID" || fail "the game ended"
-echo "played to a win: the next level stands on peg A"
+echo "played to a win: the next level stands on peg B"

@@ -11,6 +11,7 @@
 #include "core/move_record_window.h"
 #include "input/key_commands.h"
 #include "media/sound_effects.h"
+#include "answer_message.h"
 #include "ui/main_window_fixture.h"
 
 namespace {
@@ -26,19 +27,6 @@ void Start(int pegs, int disks, int mainPeg)
 UnitRef FirstDisk()
 {
     return Pegs[GameSettings.MainPeg].Slots[1];
-}
-
-// Answers the next message box with the given button, remembering its text.
-void Answer(QMessageBox::StandardButton press, QString* text = nullptr)
-{
-    QTimer::singleShot(0, [press, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return Answer(press, text);
-        if (text)
-            *text = box->windowTitle() + "|" + box->text();
-        box->button(press)->click();
-    });
 }
 
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers)

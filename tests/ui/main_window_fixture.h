@@ -1,16 +1,32 @@
 #pragma once
 // The main window opened beside a window that stays loaded, as the tests of
 // the game's windows need it.
+#include <QTemporaryDir>
+
 #include "core/move_record_window.h"
 #include "platform/test_window.h"
+#include "settings/settings_dialog_template.h"
+#include "settings/settings_store.h"
+#include "ui/about_window_template.h"
 #include "ui/main_window_template.h"
 
-// Registers the anchor and main window templates and opens the anchor window.
+// A settings file of the test's own, which starts out missing.
+inline std::string TestSettingsPath()
+{
+    static QTemporaryDir folder;
+    return folder.path().toStdString() + "/settings.ini";
+}
+
+// Registers the anchor and main window templates, points the settings store
+// at the test's own file and opens the anchor window.
 inline bool OpenAnchorWindow()
 {
+    SettingsStore.Open(TestSettingsPath());
     RegisterWindowTemplate(AnchorWindow());
     RegisterWindowTemplate(MainWindowTemplate());
     RegisterWindowTemplate(MoveRecordWindowTemplate());
+    RegisterWindowTemplate(AboutWindowTemplate());
+    RegisterWindowTemplate(SettingsDialogTemplate());
     return LoadWindow(锚窗口);
 }
 

@@ -1,0 +1,335 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include <algorithm>
+
+#include "answer_message.h"
+#include "core/board.h"
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "media/sound_effects.h"
+#include "platform/profile.h"
+#include "render/style.h"
+#include "settings/settings_dialog.h"
+#include "settings/settings_dialog_template.h"
+#include "ui/help_texts.h"
+#include "ui/main_window_fixture.h"
+
+namespace {
+int NewGamesSoFar()
+{
+    const std::vector<Effect> effects = RequestedEffects();
+    return int(std::count(effects.begin(), effects.end(), Effect::NewGame));
+}
+
+void Start(int pegs, int disks, int mainPeg)
+{
+    GameSettings.PegCount = pegs;
+    GameSettings.DiskCount = disks;
+    GameSettings.MainPeg = mainPeg;
+    NewGame(true);
+}
+
+QLineEdit* LineOf(const UnitRef& box)
+{
+    return WidgetOf(box)->findChild<QLineEdit*>();
+}
+
+QString Shown(const UnitRef& box)
+{
+    return LineOf(box)->text();
+}
+
+// The player replaces the box's text in one go, as a paste does.
+void Paste(const UnitRef& box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QLineEdit* line = LineOf(box);
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+}
+
+void TypeOver(const UnitRef& box, const QString& keys)
+{
+    QLineEdit* line = LineOf(box);
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    if (keys.isEmpty())
+        QTest::keyClick(line, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(line, keys);
+}
+
+void Spin(const UnitRef& box, Qt::ArrowType arrow, int clicks)
+{
+    for (QToolButton* button : WidgetOf(box)->findChildren<QToolButton*>()) {
+        if (button->arrowType() == arrow) {
+            for (int i = 0; i < clicks; ++i)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+}
+
+// The player picks an entry of a drop-down list from the keyboard.
+void Choose(const UnitRef& combo, int index)
+{
+    auto* box = qobject_cast<QComboBox*>(WidgetOf(combo));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+}
+
+// Opens a colour picker's palette and picks a swatch, or an action by name.
+void PickColour(const UnitRef& picker, const QString& choice)
+{
+    QTimer::singleShot(0, [choice] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        if (auto* swatch = menu->findChild<QToolButton*>(choice)) {
+            QTest::mouseClick(swatch, Qt::LeftButton);
+        } else {
+            QAction* action = menu->findChild<QAction*>(choice);
+            QVERIFY(action);
+            menu->setActiveAction(action);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QTest::mouseClick(WidgetOf(picker), Qt::LeftButton);
+}
+
+std::vector<ElementStyle> DiskStyles()
+{
+    std::vector<ElementStyle> styles;
+    for (std::int32_t k = 1; k <= GameSettings.DiskCount; ++k)
+        styles.push_back(StyleFromLabel(Pegs[GameSettings.MainPeg].Slots[k]));
+    return styles;
+}
+}  // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(OpenMainWindowShown());
+    }
+
+    void init()
+    {
+        Start(5, 5, 4);
+        OpenSettingsDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(设置窗口)));
+    }
+
+    void cleanup()
+    {
+        if (UnitExists(设置窗口)) {
+            DestroyUnit(设置窗口);
+            QTRY_VERIFY(!UnitExists(设置窗口));
+        }
+    }
+
+    void opensWithTheCurrentSettingsAndChangesNone()
+    {
+        QCOMPARE(Shown(编辑框盘数), "5");
+        QCOMPARE(Shown(编辑框柱数), "5");
+        QCOMPARE(Shown(编辑框主柱), "4");
+        QCOMPARE(GameSettings.MainPeg, 4);
+        QCOMPARE(WidgetOf(设置窗口)->windowTitle(), "设置游戏参数");
+        QCOMPARE(GetInt(组合框修改对象, prop::Selected), 0);
+        QCOMPARE(GetInt(组合框渐变, prop::Selected), GameSettings.PegStyle.GradientMode);
+        QCOMPARE(GetInt(颜色选择器1, prop::PickedColour), GameSettings.PegStyle.Colour1);
+    }
+
+    void opensOnceFromTheKeyAndTheMenu()
+    {
+        const int before = NewGamesSoFar();
+        QWidget* dialog = WidgetOf(设置窗口);
+        QTest::keyClick(NativeWindowOf(主窗口), Qt::Key_Return, Qt::ControlModifier);
+        SendUnitMessage(菜单参数设定, 0, 0, 0);
+        QCOMPARE(WidgetOf(设置窗口), dialog);
+        QCOMPARE(NewGamesSoFar(), before);
+    }
+
+    void aDiskCountBelowThreeBecomesThree_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("2") << "2";
+        QTest::newRow("cleared") << "";
+    }
+
+    void aDiskCountBelowThreeBecomesThree()
+    {
+        QFETCH(QString, typed);
+        const int before = NewGamesSoFar();
+        TypeOver(编辑框盘数, typed);
+        QCOMPARE(Shown(编辑框盘数), "3");
+        QCOMPARE(GameSettings.DiskCount, 3);
+        QCOMPARE(NewGamesSoFar(), before + 1);
+        QVERIFY(!(Pegs[4].Slots[3] == EmptyUnitRef));
+    }
+
+    void typedCountsGoBeyondTheSpinner_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("disks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("100") << "100" << 100 << "100";
+        QTest::newRow("above the board's limit") << "5000" << MaxDiskCount << "999";
+        QTest::newRow("beyond int32") << "99999999999" << MaxDiskCount << "999";
+    }
+
+    void typedCountsGoBeyondTheSpinner()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, disks);
+        QFETCH(QString, shown);
+        const int before = NewGamesSoFar();
+        Paste(编辑框盘数, typed);
+        QCOMPARE(Shown(编辑框盘数), shown);
+        QCOMPARE(GameSettings.DiskCount, disks);
+        QCOMPARE(NewGamesSoFar(), before + 1);
+        QVERIFY(!(Pegs[4].Slots[disks] == EmptyUnitRef));
+    }
+
+    void theSpinnerStopsAtItsRange()
+    {
+        Paste(编辑框盘数, "62");
+        Spin(编辑框盘数, Qt::UpArrow, 4);
+        QCOMPARE(Shown(编辑框盘数), "64");
+        QCOMPARE(GameSettings.DiskCount, 64);
+        Paste(编辑框盘数, "4");
+        Spin(编辑框盘数, Qt::DownArrow, 3);
+        QCOMPARE(Shown(编辑框盘数), "3");
+    }
+
+    void lettersCannotBeTyped()
+    {
+        TypeOver(编辑框盘数, "7x");
+        QCOMPARE(Shown(编辑框盘数), "7");
+        QCOMPARE(GameSettings.DiskCount, 7);
+    }
+
+    void fewerPegsMoveTheMainPegToTheMiddle()
+    {
+        const int before = NewGamesSoFar();
+        TypeOver(编辑框柱数, "3");
+        QCOMPARE(Shown(编辑框主柱), "2");
+        QCOMPARE(GameSettings.PegCount, 3);
+        QCOMPARE(GameSettings.MainPeg, 2);
+        QCOMPARE(NewGamesSoFar(), before + 1);
+        QVERIFY(!(Pegs[2].Slots[5] == EmptyUnitRef));
+        Spin(编辑框主柱, Qt::UpArrow, 3);
+        QCOMPARE(Shown(编辑框主柱), "3");
+        QCOMPARE(GameSettings.MainPeg, 3);
+    }
+
+    void aMainPegOffTheBoardBecomesTheMiddle_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("0") << "0";
+        QTest::newRow("beyond the last peg") << "6";
+    }
+
+    void aMainPegOffTheBoardBecomesTheMiddle()
+    {
+        QFETCH(QString, typed);
+        const int before = NewGamesSoFar();
+        Paste(编辑框主柱, typed);
+        QCOMPARE(Shown(编辑框主柱), "3");
+        QCOMPARE(GameSettings.MainPeg, 3);
+        QCOMPARE(NewGamesSoFar(), before + 1);
+    }
+
+    void aNewGradientRecoloursEveryDiskAndTheGameGoesOn()
+    {
+        QTest::mouseClick(WidgetOf(Pegs[4].Slots[1]), Qt::LeftButton);
+        const int steps = StepCount;
+        const int before = NewGamesSoFar();
+        const UnitRef top = Pegs[4].Slots[1];
+        Choose(组合框修改对象, 2);
+        QCOMPARE(GetInt(组合框渐变, prop::Selected), GameSettings.DiskStyle.GradientMode);
+        Choose(组合框渐变, 6);
+        QCOMPARE(GameSettings.DiskStyle.GradientMode, 6);
+        for (const ElementStyle& style : DiskStyles())
+            QCOMPARE(style, GameSettings.DiskStyle);
+        QCOMPARE(NewGamesSoFar(), before);
+        QCOMPARE(StepCount, steps);
+        QCOMPARE(Pegs[4].Slots[1], top);
+        QCOMPARE(GameSettings.PegStyle.GradientMode, 2);
+    }
+
+    void eachTargetTakesItsOwnLabels()
+    {
+        const ElementStyle mainPeg = StyleFromLabel(Pegs[4].PegLabel);
+        Choose(组合框边框, 5);
+        QCOMPARE(GameSettings.PegStyle.BorderStyle, 5);
+        for (int peg : {1, 2, 3, 5})
+            QCOMPARE(StyleFromLabel(Pegs[peg].PegLabel), GameSettings.PegStyle);
+        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel), mainPeg);
+
+        Choose(组合框修改对象, 3);
+        Choose(组合框边框, 2);
+        QCOMPARE(StyleFromLabel(标签基).BorderStyle, 2);
+        QCOMPARE(GameSettings.BaseStyle.BorderStyle, 2);
+    }
+
+    void switchingTheTargetOnlyShowsItsLook()
+    {
+        const ElementStyle pegs = GameSettings.PegStyle;
+        const ElementStyle mainPeg = GameSettings.MainPegStyle;
+        Choose(组合框修改对象, 1);
+        QCOMPARE(GetInt(颜色选择器1, prop::PickedColour), mainPeg.Colour1);
+        QCOMPARE(GetInt(颜色选择器2, prop::PickedColour), mainPeg.Colour2);
+        QCOMPARE(GetInt(组合框渐变, prop::Selected), mainPeg.GradientMode);
+        QCOMPARE(GameSettings.PegStyle, pegs);
+        QCOMPARE(GameSettings.MainPegStyle, mainPeg);
+        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel), mainPeg);
+        QCOMPARE(StyleFromLabel(Pegs[1].PegLabel), pegs);
+    }
+
+    void aPickedColourIsAppliedAtOnce()
+    {
+        Choose(组合框修改对象, 1);
+        PickColour(颜色选择器2, "swatch29");
+        QTRY_COMPARE(GameSettings.MainPegStyle.Colour2, Rgb(0, 0, 255));
+        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel).Colour2, Rgb(0, 0, 255));
+        PickColour(颜色选择器3, "noColour");
+        QTRY_COMPARE(GameSettings.MainPegStyle.Colour3, NoColour);
+        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel).Colour3, NoColour);
+    }
+
+    void mustReadShowsTheShortcutHelp()
+    {
+        QString shown;
+        Answer(QMessageBox::Ok, &shown);
+        QTest::mouseClick(WidgetOf(按钮1), Qt::LeftButton);
+        QCOMPARE(shown, "信息：|" + QString::fromStdString(ShortcutHelpText()).replace("\r\n", "\n"));
+        QVERIFY(UnitExists(设置窗口));
+    }
+
+    void escClosesAndStoresEverything()
+    {
+        Choose(组合框修改对象, 2);
+        Choose(组合框渐变, 4);
+        Paste(编辑框盘数, "9");
+        QTest::keyClick(WidgetOf(设置窗口), Qt::Key_Escape);
+        QTRY_VERIFY(!UnitExists(设置窗口));
+        const std::string file = TestSettingsPath();
+        QCOMPARE(ReadProfileText(file, "渐变颜色", "横.渐变"), "4");
+        QCOMPARE(ReadProfileText(file, "综合", "横数"), "9");
+        QCOMPARE(ReadProfileText(file, "综合", "主柱"), "4");
+        QCOMPARE(ReadProfileText(file, "渐变颜色", "柱.颜色1"), std::to_string(GameSettings.PegStyle.Colour1));
+    }
+};
+
+WINDOW_TEST_MAIN(SettingsDialogTest)
+#include "settings_dialog_test.moc"
