@@ -4,7 +4,7 @@
 namespace contact {
 inline constexpr const char* Developer = "Korvel";
 inline constexpr const char* WebSite = "https://korvel.example.org/torvane";
-inline constexpr const char* Mail = "torvane@korvel.example.org";
+inline constexpr const char* Mail = "hanoi@example.org";
 inline constexpr const char* MessengerNumber = "10086110";
 inline constexpr const char* Region = "中国·杭州";
 }  // namespace contact
