@@ -21,3 +21,17 @@ UnitRef UnitRefOf(const WindowTemplate& window, const std::string& name)
     }
     FatalStop(fault::TypeMismatch, fault::TypeMismatchText);
 }
+
+Handler Run(void (*operation)())
+{
+    return [operation](EventArgs&) { operation(); };
+}
+
+Font PixelFont(const std::string& face, int pixels, bool bold)
+{
+    Font font;
+    font.face = face;
+    font.height = -pixels;
+    font.bold = bold;
+    return font;
+}

@@ -179,6 +179,12 @@ struct WindowTemplate {
     std::vector<UnitTemplate> units;
 };
 
+// A binding for an operation that needs nothing from the event.
+Handler Run(void (*operation)());
+
+// A font of the given face and character height in pixels.
+Font PixelFont(const std::string& face, int pixels, bool bold = false);
+
 // The reference of a window's own unit, and of a unit of a template.
 UnitRef WindowRef(const WindowTemplate& window);
 UnitRef UnitRefOf(const WindowTemplate& window, const std::string& name);

@@ -7,11 +7,6 @@
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
-Handler Run(void (*operation)())
-{
-    return [operation](EventArgs&) { operation(); };
-}
-
 UnitTemplate Caption(const char* name, std::int32_t id, Rect rect, const char* text, Colour colour = Rgb(0, 0, 0))
 {
     return {.name = name, .kind = UnitKind::Label, .id = id, .rect = rect, .text = text, .textColour = colour,

@@ -5,6 +5,7 @@
 #include "media/pictures.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
+#include "ui/song_font.h"
 #include "ui/help_texts.h"
 
 // Units are written as designated initialisers that name only what differs
@@ -14,20 +15,6 @@
 namespace {
 const Colour Black = Rgb(0, 0, 0);
 const Colour White = Rgb(255, 255, 255);
-
-Font SongFont(int pixels, bool bold = false)
-{
-    Font font;
-    font.face = "宋体";
-    font.height = -pixels;
-    font.bold = bold;
-    return font;
-}
-
-Handler Run(void (*operation)())
-{
-    return [operation](EventArgs&) { operation(); };
-}
 
 // The host name of a web address: what the web site's link box shows.
 std::string HostOf(std::string_view address)

@@ -8,6 +8,7 @@
 #include "settings/settings_dialog.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
+#include "ui/song_font.h"
 #include "ui/main_window.h"
 
 // Units are written as designated initialisers that name only what differs
@@ -15,20 +16,6 @@
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
-Font SongFont(int pixels, bool bold)
-{
-    Font font;
-    font.face = "宋体";
-    font.height = -pixels;
-    font.bold = bold;
-    return font;
-}
-
-Handler Run(void (*operation)())
-{
-    return [operation](EventArgs&) { operation(); };
-}
-
 UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, void (*command)() = nullptr, unsigned state = 0)
 {
     UnitTemplate entry;

@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/window_template.h"
+
+// The face of every caption the game's windows set a font for.
+inline Font SongFont(int pixels, bool bold = false)
+{
+    return PixelFont("宋体", pixels, bold);
+}
