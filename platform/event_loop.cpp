@@ -7,6 +7,7 @@
 #include <vector>
 #include <utility>
 
+#include "platform/sound_player.h"
 #include "platform/window_lifetime.h"
 
 namespace {
@@ -28,6 +29,7 @@ void InitialiseServices(int& argc, char** argv)
 
 void ShutdownServices()
 {
+    CloseSoundOutput();
     // Owned windows go with their owner, so each is deleted only while still alive.
     std::vector<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())

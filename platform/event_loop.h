@@ -4,7 +4,7 @@
 void InitialiseServices(int& argc, char** argv);
 // Dispatches the messages already queued, then returns; does nothing once the program is ending.
 void ProcessPendingMessages();
-// Closes what is left of the windows and the window system; call once, last.
+// Closes the sound output and what is left of the windows and the window system; call once, last.
 void ShutdownServices();
 // Runs the message loop while a window is loaded; returns when the program ends.
 void RunEventLoop();
