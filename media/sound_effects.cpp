@@ -1,19 +1,78 @@
 #include "media/sound_effects.h"
 
-namespace {
-std::vector<Effect> requested;
-constexpr std::size_t Remembered = 64;
-}  // namespace
+#include "core/game_flow.h"
+#include "platform/sound_player.h"
 
-// The effects' sounds are not built in yet: an effect is only recorded.
-void PlayEffect(Effect effect, bool)
+extern const unsigned char new_game_wav[];
+extern const unsigned new_game_wav_size;
+extern const unsigned char clock_start_wav[];
+extern const unsigned clock_start_wav_size;
+extern const unsigned char pick_up_wav[];
+extern const unsigned pick_up_wav_size;
+extern const unsigned char correct_drop_wav[];
+extern const unsigned correct_drop_wav_size;
+extern const unsigned char in_place_wav[];
+extern const unsigned in_place_wav_size;
+extern const unsigned char refused_wav[];
+extern const unsigned refused_wav_size;
+extern const unsigned char win1_wav[];
+extern const unsigned win1_wav_size;
+extern const unsigned char win2_wav[];
+extern const unsigned win2_wav_size;
+extern const unsigned char win3_wav[];
+extern const unsigned win3_wav_size;
+extern const unsigned char spin_in_place_wav[];
+extern const unsigned spin_in_place_wav_size;
+
+namespace {
+std::vector<EffectRequest> requested;
+constexpr std::size_t Remembered = 64;
+
+void Remember(EffectRequest request)
 {
     if (requested.size() == Remembered)
         requested.erase(requested.begin());
-    requested.push_back(effect);
+    requested.push_back(request);
+}
+}  // namespace
+
+std::span<const std::uint8_t> EffectSound(Effect effect)
+{
+    switch (effect) {
+    case Effect::NewGame: return {new_game_wav, new_game_wav_size};
+    case Effect::ClockStart: return {clock_start_wav, clock_start_wav_size};
+    case Effect::PickUp: return {pick_up_wav, pick_up_wav_size};
+    case Effect::CorrectDrop: return {correct_drop_wav, correct_drop_wav_size};
+    case Effect::InPlace: return {in_place_wav, in_place_wav_size};
+    case Effect::Refused: return {refused_wav, refused_wav_size};
+    case Effect::Win1: return {win1_wav, win1_wav_size};
+    case Effect::Win2: return {win2_wav, win2_wav_size};
+    case Effect::Win3: return {win3_wav, win3_wav_size};
+    case Effect::SpinInPlace: return {spin_in_place_wav, spin_in_place_wav_size};
+    }
+    return {};
 }
 
-const std::vector<Effect>& RequestedEffects()
+void PlayEffect(Effect effect, bool keepOthers)
+{
+    Remember({effect, keepOthers});
+    // Stopping comes before the mute test: muted, an effect still silences the others.
+    if (!keepOthers)
+        StopAllSounds();
+    if (MuteSounds())
+        return;
+    PlaySoundData(EffectSound(effect));
+}
+
+const std::vector<EffectRequest>& EffectRequests()
 {
     return requested;
+}
+
+std::vector<Effect> RequestedEffects()
+{
+    std::vector<Effect> effects;
+    for (const EffectRequest& request : requested)
+        effects.push_back(request.effect);
+    return effects;
 }

@@ -1,0 +1,263 @@
+#include "media/sound_effects.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "core/board.h"
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "platform/sound_player.h"
+#include "platform/wav_format.h"
+#include "render/layout.h"
+#include "ui/main_window_fixture.h"
+
+Q_DECLARE_METATYPE(Effect)
+
+namespace {
+struct ChunkInfo {
+    std::string id;
+    std::size_t size;
+};
+
+// Every chunk of a WAV file in order; the walk must end exactly at the file's end.
+std::vector<ChunkInfo> Chunks(std::span<const std::uint8_t> file)
+{
+    std::vector<ChunkInfo> chunks;
+    std::size_t offset = 12;
+    while (offset + 8 <= file.size()) {
+        const std::size_t size = file[offset + 4] | file[offset + 5] << 8 | file[offset + 6] << 16 |
+                                 std::size_t(file[offset + 7]) << 24;
+        chunks.push_back({std::string(reinterpret_cast<const char*>(file.data() + offset), 4), size});
+        offset += 8 + size;
+    }
+    if (offset != file.size())
+        chunks.push_back({"(bytes left over)", file.size() - offset});
+    return chunks;
+}
+
+// A sample as a fraction of full scale, 8-bit samples being unsigned.
+double Sample(const WavSound& sound, std::size_t index)
+{
+    if (sound.bitsPerSample == 8)
+        return (sound.data[index] - 128) / 128.0;
+    return std::int16_t(sound.data[2 * index] | sound.data[2 * index + 1] << 8) / 32768.0;
+}
+
+QWindow* Window()
+{
+    return NativeWindowOf(主窗口);
+}
+
+QPoint Column(int peg)
+{
+    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(Pegs[peg].PegLabel, prop::Top) / 2);
+}
+
+void Lift(int peg)
+{
+    const UnitRef disk = Pegs[peg].Slots[TopDisk(peg)];
+    const QRect rect(GetInt(disk, prop::Left), GetInt(disk, prop::Top), GetInt(disk, prop::Width),
+                     GetInt(disk, prop::Height));
+    QTest::mousePress(Window(), Qt::LeftButton, {}, rect.center());
+}
+
+void Drop(int peg)
+{
+    QTest::mouseMove(Window(), Column(peg));
+    QTest::mouseRelease(Window(), Qt::LeftButton, {}, Column(peg));
+}
+
+void Start(int pegs, int disks)
+{
+    GameSettings.PegCount = pegs;
+    GameSettings.DiskCount = disks;
+    GameSettings.MainPeg = 1;
+    NewGame(true);
+}
+
+std::vector<EffectRequest> LastRequests(std::size_t count)
+{
+    const std::vector<EffectRequest>& all = EffectRequests();
+    return std::vector<EffectRequest>(all.end() - std::ptrdiff_t(std::min(count, all.size())), all.end());
+}
+
+void SetMute(bool on)
+{
+    SetInt(菜单静音, prop::MenuChecked, on ? 1 : 0);
+}
+
+bool WaitForSilence()
+{
+    return QTest::qWaitFor([] { return LiveVoiceCount() == 0; }, 20000);
+}
+}  // namespace
+
+class SoundEffectsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // A real output device that needs no sound card.
+        qputenv("ALSOFT_DRIVERS", "null");
+        QVERIFY(OpenMainWindowShown());
+    }
+
+    void init()
+    {
+        SetMute(false);
+        ReverseMode = false;
+        StopAllSounds();
+        QVERIFY(WaitForSilence());
+    }
+
+    void everyEffectIsAPlayableWav_data()
+    {
+        QTest::addColumn<Effect>("effect");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("dataBytes");
+        QTest::addColumn<int>("fileBytes");
+        QTest::addColumn<bool>("metadataAfterData");
+        QTest::newRow("new game") << Effect::NewGame << 2 << 44100 << 16 << 374048 << 374092 << false;
+        QTest::newRow("clock start") << Effect::ClockStart << 1 << 8000 << 16 << 8266 << 8310 << false;
+        QTest::newRow("pick-up") << Effect::PickUp << 2 << 22050 << 16 << 6328 << 6372 << false;
+        QTest::newRow("correct drop") << Effect::CorrectDrop << 1 << 22050 << 8 << 41057 << 43058 << true;
+        QTest::newRow("in place") << Effect::InPlace << 1 << 44100 << 16 << 48144 << 48380 << true;
+        QTest::newRow("refused") << Effect::Refused << 1 << 22050 << 8 << 5754 << 7754 << true;
+        QTest::newRow("first win") << Effect::Win1 << 2 << 44100 << 16 << 100868 << 100912 << false;
+        QTest::newRow("second win") << Effect::Win2 << 1 << 11025 << 16 << 92344 << 92470 << true;
+        QTest::newRow("third win") << Effect::Win3 << 2 << 44100 << 16 << 357888 << 357986 << false;
+        QTest::newRow("spin in place") << Effect::SpinInPlace << 1 << 11025 << 8 << 17745 << 17872 << true;
+    }
+
+    // The built-in effects: their formats and sizes, "fmt " first, metadata
+    // only after the data, and no click at either end or clipping between.
+    void everyEffectIsAPlayableWav()
+    {
+        QFETCH(Effect, effect);
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(int, bits);
+        QFETCH(int, dataBytes);
+        QFETCH(int, fileBytes);
+        QFETCH(bool, metadataAfterData);
+        const std::span<const std::uint8_t> file = EffectSound(effect);
+        QCOMPARE(int(file.size()), fileBytes);
+        const std::optional<WavSound> sound = ParseWav(file);
+        QVERIFY(sound);
+        QCOMPARE(int(sound->channels), channels);
+        QCOMPARE(int(sound->sampleRate), rate);
+        QCOMPARE(int(sound->bitsPerSample), bits);
+        QCOMPARE(int(sound->data.size()), dataBytes);
+
+        const std::vector<ChunkInfo> chunks = Chunks(file);
+        QCOMPARE(chunks.front().id, std::string("fmt "));
+        QCOMPARE(chunks.front().size, 16u);
+        const auto data = std::ranges::find(chunks, std::string("data"), &ChunkInfo::id);
+        QVERIFY(data != chunks.end());
+        QCOMPARE(data + 1 != chunks.end(), metadataAfterData);
+
+        const std::size_t samples = sound->data.size() / (bits / 8);
+        double peak = 0.0;
+        for (std::size_t i = 0; i < samples; ++i)
+            peak = std::max(peak, std::abs(Sample(*sound, i)));
+        QVERIFY(peak > 0.1 && peak < 0.6);
+        for (std::size_t i = 0; i < std::size_t(channels); ++i) {
+            QVERIFY(std::abs(Sample(*sound, i)) < 0.01);
+            QVERIFY(std::abs(Sample(*sound, samples - 1 - i)) < 0.01);
+        }
+    }
+
+    void theThirdWinSoundHasItsTwoChunksBeforeTheData()
+    {
+        const std::vector<ChunkInfo> chunks = Chunks(EffectSound(Effect::Win3));
+        QCOMPARE(chunks.size(), 4u);
+        QCOMPARE(chunks[1].id, std::string("dep "));
+        QCOMPARE(chunks[1].size, 37u);
+        QCOMPARE(chunks[2].id, std::string("xor "));
+        QCOMPARE(chunks[2].size, 1u);
+        QCOMPARE(chunks[3].id, std::string("data"));
+    }
+
+    // Which effect each kind of drop asks for, and whether it stops the others.
+    void eachEventAsksForItsEffect()
+    {
+        Start(3, 3);
+        Lift(1);
+        Drop(2);  // disk 1 onto B
+        Lift(1);
+        Drop(2);  // disk 2 refused on B
+        Lift(2);
+        Drop(2);  // disk 1 put back on B
+        Lift(2);
+        Drop(1);  // disk 1 back on the full main peg
+        const std::vector<EffectRequest> expected{
+            {Effect::ClockStart, false}, {Effect::PickUp, true}, {Effect::CorrectDrop, false},
+            {Effect::PickUp, true},      {Effect::Refused, false}, {Effect::PickUp, true},
+            {Effect::InPlace, false},    {Effect::PickUp, true}, {Effect::CorrectDrop, false},
+            {Effect::SpinInPlace, false}};
+        QVERIFY(LastRequests(expected.size()) == expected);
+    }
+
+    // Mute on: the sounds already playing go on; the first lift's clock-start
+    // sound still stops them, and nothing new starts. A repeating sound stands
+    // for an effect longer than the test, which only a stop can end.
+    void muteLetsPlayingEffectsFinishUntilOneStopsThem()
+    {
+        Start(3, 3);
+        QVERIFY(PlaySoundData(EffectSound(Effect::PickUp), true));
+        QCOMPARE(LiveVoiceCount(), 2u);
+        SetMute(true);
+        QTest::qWait(100);
+        QCOMPARE(LiveVoiceCount(), 2u);
+        Lift(1);
+        QVERIFY(WaitForSilence());
+        QTest::qWait(100);
+        QCOMPARE(LiveVoiceCount(), 0u);
+        Drop(1);
+    }
+
+    // Later lifts play only the pick-up sound, over whatever plays: muted, a
+    // lift leaves the playing sounds alone, and the next drop ends them.
+    void aLiftKeepsTheDropSound()
+    {
+        Start(3, 3);
+        Lift(1);
+        Drop(2);
+        Lift(1);
+        Drop(3);  // disk 2 onto C: the correct-drop sound, which ends the others
+        QTRY_COMPARE(LiveVoiceCount(), 1u);
+        QVERIFY(PlaySoundData(EffectSound(Effect::PickUp), true));
+        SetMute(true);
+        Lift(2);
+        QTest::qWait(100);
+        QCOMPARE(LiveVoiceCount(), 2u);
+        QVERIFY(EffectRequests().back() == (EffectRequest{Effect::PickUp, true}));
+        Drop(2);
+        QVERIFY(WaitForSilence());
+    }
+
+    // A completed transfer: three win sounds, the second and third sounding
+    // together, and the next level starting without the new-game sound.
+    void aWinPlaysThreeSoundsAndTheNextLevelIsSilent()
+    {
+        Start(3, 3);
+        for (const auto& [from, to] : {std::pair{1, 3}, {1, 2}, {3, 2}, {1, 3}, {2, 1}, {2, 3}, {1, 3}}) {
+            Lift(from);
+            Drop(to);
+        }
+        QCOMPARE(GameSettings.DiskCount, 4);
+        const std::vector<EffectRequest> wins{{Effect::Win1, false}, {Effect::Win2, true}, {Effect::Win3, true}};
+        QVERIFY(LastRequests(3) == wins);
+        QCOMPARE(LiveVoiceCount(), 2u);
+    }
+};
+
+WINDOW_TEST_MAIN(SoundEffectsTest)
+#include "sound_effects_test.moc"
