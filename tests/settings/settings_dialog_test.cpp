@@ -252,6 +252,7 @@ private slots:
     void aNewGradientRecoloursEveryDiskAndTheGameGoesOn()
     {
         QTest::mouseClick(WidgetOf(Pegs[4].Slots[1]), Qt::LeftButton);
+        QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
         const int steps = StepCount;
         const int before = NewGamesSoFar();
         const UnitRef top = Pegs[4].Slots[1];
@@ -263,6 +264,7 @@ private slots:
             QCOMPARE(style, GameSettings.DiskStyle);
         QCOMPARE(NewGamesSoFar(), before);
         QCOMPARE(StepCount, steps);
+        QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
         QCOMPARE(Pegs[4].Slots[1], top);
         QCOMPARE(GameSettings.PegStyle.GradientMode, 2);
     }
