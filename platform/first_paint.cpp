@@ -1,8 +1,11 @@
 #include "platform/first_paint.h"
 
+#include <atomic>
 #include <utility>
 
 namespace {
+std::atomic<bool> painted = false;
+
 std::function<void()>& Callback()
 {
     static std::function<void()> callback;
@@ -17,6 +20,12 @@ void OnFirstPaint(std::function<void()> callback)
 
 void ReportFirstPaint()
 {
+    painted = true;
     if (auto callback = std::exchange(Callback(), nullptr))
         callback();
+}
+
+bool FirstPaintDone()
+{
+    return painted;
 }

@@ -5,3 +5,5 @@
 void OnFirstPaint(std::function<void()> callback);
 // Called by every window paint; runs the callback once.
 void ReportFirstPaint();
+// Whether a window has painted its first frame yet; safe from any thread.
+bool FirstPaintDone();

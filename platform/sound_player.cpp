@@ -11,11 +11,15 @@
 
 #include "platform/audio_output.h"
 #include "platform/files.h"
+#include "platform/first_paint.h"
 #include "platform/wav_format.h"
+#include "platform/window_lifetime.h"
 
 namespace {
 // How often the output thread looks for voices whose data is used up.
 constexpr std::chrono::milliseconds PollInterval{4};
+// The longest the output thread waits for the first window's first frame.
+constexpr std::chrono::milliseconds FirstFrameWait{500};
 
 // The voices handed from the calling thread to the output thread. One
 // thread owns the output device: it is opened there, on the first sound, so
@@ -28,10 +32,13 @@ struct Player {
     std::atomic<std::uint64_t> stops = 0;
     std::size_t live = 0;
     bool quit = false;
+    // Set when the thread starts while a window is still to paint its first frame.
+    bool awaitFirstFrame = false;
     std::thread thread;
 
     ~Player() { Close(); }
     void Close();
+    void AwaitFirstFrame();
     void Run();
     void Ended(std::size_t count);
     std::size_t StartQueued(AudioOutput& output, std::vector<PcmVoice> voices, std::uint64_t stopsSeen);
@@ -62,8 +69,21 @@ std::size_t Player::StartQueued(AudioOutput& output, std::vector<PcmVoice> voice
     return ended;
 }
 
+// Opening the device loads libraries and starts the mixer, which would
+// compete with the first frame of the first window: that frame comes first.
+void Player::AwaitFirstFrame()
+{
+    std::unique_lock guard(lock);
+    if (!awaitFirstFrame)
+        return;
+    const auto deadline = std::chrono::steady_clock::now() + FirstFrameWait;
+    while (!quit && !FirstPaintDone() && std::chrono::steady_clock::now() < deadline)
+        wake.wait_for(guard, PollInterval);
+}
+
 void Player::Run()
 {
+    AwaitFirstFrame();
     AudioOutput output;
     std::unique_lock guard(lock);
     // Stops before this thread began found nothing to end.
@@ -140,6 +160,7 @@ bool PlaySoundData(std::span<const std::uint8_t> sound, bool repeat)
         const std::lock_guard guard(player.lock);
         if (!player.thread.joinable()) {
             QuietenSoundLibraries();
+            player.awaitFirstFrame = AnyWindowLoaded() && !FirstPaintDone();
             player.thread = std::thread([&player] { player.Run(); });
         }
         player.queued.push_back(std::move(voice));
