@@ -1,17 +1,6 @@
 #include "media/pictures.h"
 
-extern const unsigned char main_background_jpg[];
-extern const unsigned main_background_jpg_size;
-extern const unsigned char pause_cover_jpg[];
-extern const unsigned pause_cover_jpg_size;
-extern const unsigned char about_banner_gif[];
-extern const unsigned about_banner_gif_size;
-extern const unsigned char about_pegs_gif[];
-extern const unsigned about_pegs_gif_size;
-extern const unsigned char about_help_gif[];
-extern const unsigned about_help_gif_size;
-extern const unsigned char about_disks_gif[];
-extern const unsigned about_disks_gif_size;
+#include "embedded_assets.h"
 
 namespace {
 Bytes Embedded(const unsigned char* data, unsigned size)

@@ -1,28 +1,8 @@
 #include "media/sound_effects.h"
 
 #include "core/game_flow.h"
+#include "embedded_assets.h"
 #include "platform/sound_player.h"
-
-extern const unsigned char new_game_wav[];
-extern const unsigned new_game_wav_size;
-extern const unsigned char clock_start_wav[];
-extern const unsigned clock_start_wav_size;
-extern const unsigned char pick_up_wav[];
-extern const unsigned pick_up_wav_size;
-extern const unsigned char correct_drop_wav[];
-extern const unsigned correct_drop_wav_size;
-extern const unsigned char in_place_wav[];
-extern const unsigned in_place_wav_size;
-extern const unsigned char refused_wav[];
-extern const unsigned refused_wav_size;
-extern const unsigned char win1_wav[];
-extern const unsigned win1_wav_size;
-extern const unsigned char win2_wav[];
-extern const unsigned win2_wav_size;
-extern const unsigned char win3_wav[];
-extern const unsigned win3_wav_size;
-extern const unsigned char spin_in_place_wav[];
-extern const unsigned spin_in_place_wav_size;
 
 namespace {
 std::vector<EffectRequest> requested;

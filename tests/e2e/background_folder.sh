@@ -19,7 +19,7 @@ background() {
   sleep 0.5
   eval "$(xdotool getmouselocation --shell)"
   import -window root "$shot"
-  convert "$shot" -crop "1x1+$X+$Y" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+  pixel_of "$shot" "$X" "$Y"
 }
 ini="$WORK/Korvel·汉诺塔.ini"
 stored_order() { iconv -f GB18030 -t UTF-8 "$ini" | tr -d '\r' | awk -F= '$1 == "底图次序" { print $2 }'; }

@@ -38,10 +38,7 @@ hanoi() {
 }
 
 shot="$WORK/board.png"
-pixel() {
-  convert "$shot" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
-}
-is_blue() { read -r r g b <<<"$1"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+pixel() { pixel_of "$shot" "$1" "$2"; }
 # The colour beside a peg in the bottom row of a board with this many disks.
 bottom_colour() { pixel $(( $(column_x "$1") + COLUMN / 3 )) "$(bottom_row_y "$2")"; }
 

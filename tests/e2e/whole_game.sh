@@ -42,10 +42,7 @@ drag() {
 }
 
 shot="$WORK/board.png"
-pixel() {
-  convert "$shot" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
-}
-is_blue() { read -r r g b <<<"$1"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+pixel() { pixel_of "$shot" "$1" "$2"; }
 # Whether a disk lies in row k of a peg: beside the peg, which is half as
 # wide as the shortest disk, yet within that disk.
 disk_at() { is_blue "$(pixel $(( $(column_x "$1") + COLUMN * 3 / 40 )) "$(row_y "$2")")"; }

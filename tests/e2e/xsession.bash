@@ -58,6 +58,14 @@ window_geometry() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/{printf "%s ", $2}' | sed 's/ $//'
 }
 
+# The colour of one pixel of a screenshot, as "r g b".
+pixel_of() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+
+# Whether an "r g b" colour is the blue of the disks.
+is_blue() { read -r r g b <<<"$1"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+
 wait_for_exit() {
   local status=0
   for _ in $(seq 100); do
