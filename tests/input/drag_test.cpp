@@ -47,13 +47,6 @@ void Move(int from, int to)
     QTest::mouseRelease(Window(), Qt::LeftButton, {}, Column(to));
 }
 
-void Start(int pegs, int disks, int mainPeg)
-{
-    GameSettings.PegCount = pegs;
-    GameSettings.DiskCount = disks;
-    GameSettings.MainPeg = mainPeg;
-    NewGame(true);
-}
 }  // namespace
 
 class DragTest : public QObject {
@@ -69,7 +62,7 @@ private slots:
     {
         ReverseMode = false;
         SetInt(菜单正确放下方计一步, prop::MenuChecked, 1);
-        Start(3, 5, 1);
+        StartGame(3, 5, 1);
     }
 
     void aNewGameShowsItsStatus()
@@ -93,7 +86,7 @@ private slots:
 
     void theLiftedDiskFollowsTheCursorSidewaysAndTheTipNamesThePegs()
     {
-        Start(4, 3, 1);
+        StartGame(4, 3, 1);
         Press(Pegs[1].Slots[1]);
         const UnitRef disk = Pegs[1].Slots[1];
         for (const int x : {ColumnWidth + 10, ColumnWidth + 30, 3 * ColumnWidth + 5}) {
@@ -140,7 +133,7 @@ private slots:
 
     void theMoveRecordListsTheLegalMoves()
     {
-        Start(4, 3, 2);
+        StartGame(4, 3, 2);
         Move(2, 1);
         Move(2, 4);
         Move(1, 4);
@@ -167,7 +160,7 @@ private slots:
     void reverseModeRefusesShortOnLong()
     {
         ReverseMode = true;
-        Start(3, 3, 1);
+        StartGame(3, 3, 1);
         Move(1, 2);  // disk 3 on B
         Move(1, 2);  // disk 2 refused
         QCOMPARE(Status(2), QStringLiteral("当前是逆向模式，因此：短的盘片不能放在长的盘片上面"));
@@ -176,7 +169,7 @@ private slots:
 
     void completingATransferStartsTheNextLevel()
     {
-        Start(3, 3, 1);
+        StartGame(3, 3, 1);
         for (const auto& [from, to] : {std::pair{1, 3}, {1, 2}, {3, 2}, {1, 3}, {2, 1}, {2, 3}, {1, 3}}) {
             Move(from, to);
         }

@@ -15,14 +15,6 @@
 #include "ui/main_window_fixture.h"
 
 namespace {
-void Start(int pegs, int disks, int mainPeg)
-{
-    GameSettings.PegCount = pegs;
-    GameSettings.DiskCount = disks;
-    GameSettings.MainPeg = mainPeg;
-    NewGame(true);
-}
-
 // A new game shows up as a fresh set of disk labels.
 UnitRef FirstDisk()
 {
@@ -86,7 +78,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(bool, newGame);
-        Start(pegs, disks, mainPeg);
+        StartGame(pegs, disks, mainPeg);
         const UnitRef before = FirstDisk();
         Key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTEST(GameSettings.PegCount, "newPegs");
@@ -97,7 +89,7 @@ private slots:
 
     void ctrlSpacePausesLikeSpace()
     {
-        Start(3, 3, 1);
+        StartGame(3, 3, 1);
         ElapsedSeconds = 1;  // as after the clock's first tick
         SetInt(GameClock, prop::Interval, 1000);
         Key(Qt::Key_Space, Qt::ControlModifier);
@@ -108,7 +100,7 @@ private slots:
 
     void cancellingReverseModeKeepsTheGame()
     {
-        Start(3, 3, 1);
+        StartGame(3, 3, 1);
         const UnitRef before = FirstDisk();
         QString shown;
         Answer(QMessageBox::Cancel, &shown);

@@ -27,14 +27,6 @@ int NewGamesSoFar()
     return int(std::count(effects.begin(), effects.end(), Effect::NewGame));
 }
 
-void Start(int pegs, int disks, int mainPeg)
-{
-    GameSettings.PegCount = pegs;
-    GameSettings.DiskCount = disks;
-    GameSettings.MainPeg = mainPeg;
-    NewGame(true);
-}
-
 QLineEdit* LineOf(const UnitRef& box)
 {
     return WidgetOf(box)->findChild<QLineEdit*>();
@@ -124,7 +116,7 @@ private slots:
 
     void init()
     {
-        Start(5, 5, 4);
+        StartGame(5, 5, 4);
         OpenSettingsDialog();
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(设置窗口)));
     }

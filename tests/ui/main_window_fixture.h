@@ -3,6 +3,8 @@
 // the game's windows need it.
 #include <QTemporaryDir>
 
+#include "core/game_flow.h"
+#include "core/game_settings.h"
 #include "core/move_record_window.h"
 #include "platform/test_window.h"
 #include "settings/settings_dialog_template.h"
@@ -39,4 +41,13 @@ inline bool OpenMainWindow()
 inline bool OpenMainWindowShown()
 {
     return OpenMainWindow() && QTest::qWaitForWindowExposed(WidgetOf(主窗口));
+}
+
+// A new game on a board of these numbers.
+inline void StartGame(int pegs, int disks, int mainPeg)
+{
+    GameSettings.PegCount = pegs;
+    GameSettings.DiskCount = disks;
+    GameSettings.MainPeg = mainPeg;
+    NewGame(true);
 }
