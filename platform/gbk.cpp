@@ -2,18 +2,20 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <optional>
 
 namespace {
 
 // Converts with iconv; every byte the source encoding rejects, and an
-// incomplete character at the end, is replaced by `replacement`.
-std::string Convert(const char* to, const char* from, std::string_view input,
-                    std::string_view replacement)
+// incomplete character at the end, is replaced by `replacement`. Nothing when
+// the conversion cannot be opened (its modules missing, no file descriptors).
+std::optional<std::string> Convert(const char* to, const char* from, std::string_view input,
+                                   std::string_view replacement)
 {
-    std::string output;
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        return output;
+        return std::nullopt;
+    std::string output;
 
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
@@ -41,14 +43,24 @@ bool InRange(unsigned char byte, unsigned char low, unsigned char high)
 
 }  // namespace
 
-std::string Utf8ToGbk(std::string_view text)
+std::optional<std::string> TryUtf8ToGbk(std::string_view text)
 {
     return Convert("GB18030", "UTF-8", text, "?");
 }
 
-std::string GbkToUtf8(std::string_view bytes)
+std::optional<std::string> TryGbkToUtf8(std::string_view bytes)
 {
     return Convert("UTF-8", "GB18030", bytes, "\xEF\xBF\xBD");
+}
+
+std::string Utf8ToGbk(std::string_view text)
+{
+    return TryUtf8ToGbk(text).value_or(std::string());
+}
+
+std::string GbkToUtf8(std::string_view bytes)
+{
+    return TryGbkToUtf8(bytes).value_or(std::string());
 }
 
 std::size_t GbkCharLength(std::string_view bytes, std::size_t at)

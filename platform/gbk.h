@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,10 +10,16 @@
 // loses nothing else.
 
 // UTF-8 to GB18030 bytes. A byte that is no valid UTF-8 becomes "?".
-std::string Utf8ToGbk(std::string_view text);
+// Nothing when the conversion cannot be opened.
+std::optional<std::string> TryUtf8ToGbk(std::string_view text);
 
 // GB18030 bytes to UTF-8. A byte that starts no valid character becomes
-// U+FFFD, so any byte string converts.
+// U+FFFD, so any byte string converts. Nothing when the conversion cannot be
+// opened.
+std::optional<std::string> TryGbkToUtf8(std::string_view bytes);
+
+// As above, with an empty text when the conversion cannot be opened.
+std::string Utf8ToGbk(std::string_view text);
 std::string GbkToUtf8(std::string_view bytes);
 
 // The byte length of the GB18030 character that starts at bytes[at]: 2 or 4

@@ -7,13 +7,18 @@
 
 std::vector<std::string> BackgroundList;
 
+std::int32_t NextBackgroundIndex(std::int32_t current, std::size_t count)
+{
+    // Compared before adding, so a stored index at the top of the range wraps
+    // to the first picture instead of overflowing.
+    return current >= 0 && std::size_t(current) < count ? current + 1 : 1;
+}
+
 void NextBackground()
 {
     if (BackgroundList.empty())
         return;
-    GameSettings.BackgroundIndex += 1;
-    if (GameSettings.BackgroundIndex < 1 || GameSettings.BackgroundIndex > std::int32_t(BackgroundList.size()))
-        GameSettings.BackgroundIndex = 1;
+    GameSettings.BackgroundIndex = NextBackgroundIndex(GameSettings.BackgroundIndex, BackgroundList.size());
     // A file gone since start-up gives an empty picture: no picture for its turn.
     SetBytes(主窗口, prop::WindowPicture, ReadWholeFile(BackgroundList[std::size_t(GameSettings.BackgroundIndex - 1)]));
 }

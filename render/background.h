@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,3 +10,7 @@ extern std::vector<std::string> BackgroundList;
 // Shows the next picture of the list behind the board, wrapping round; an
 // empty list leaves the built-in picture.
 void NextBackground();
+
+// The 1-based place in a list of `count` pictures that follows `current`: the
+// first picture after the last one, and after any place outside the list.
+std::int32_t NextBackgroundIndex(std::int32_t current, std::size_t count);

@@ -70,6 +70,12 @@ void ApplyToTarget(int target, const ElementStyle& style)
     }
 }
 
+void TakeSelection(const UnitRef& list, std::int32_t& field)
+{
+    if (const std::int32_t selected = GetInt(list, prop::Selected); selected >= 0)
+        field = selected;
+}
+
 // A count from a number box, held to its bounds: a value outside them is
 // written back corrected, and that write runs the box's handler again.
 bool AcceptCount(const UnitRef& box, std::int32_t& field, std::int32_t (*bounded)(std::int32_t))
@@ -139,8 +145,10 @@ void ApplyDialogStyle()
 {
     const int target = GetInt(组合框修改对象, prop::Selected);
     ElementStyle style = TargetStyle(target);
-    style.BorderStyle = GetInt(组合框边框, prop::Selected);
-    style.GradientMode = GetInt(组合框渐变, prop::Selected);
+    // A stored value that the list has no entry for shows no entry selected
+    // and stays as it is until the player picks one.
+    TakeSelection(组合框边框, style.BorderStyle);
+    TakeSelection(组合框渐变, style.GradientMode);
     style.Colour1 = GetInt(颜色选择器1, prop::PickedColour);
     style.Colour2 = GetInt(颜色选择器2, prop::PickedColour);
     style.Colour3 = GetInt(颜色选择器3, prop::PickedColour);

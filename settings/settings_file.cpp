@@ -1,6 +1,5 @@
 #include "settings/settings_file.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/board.h"
@@ -13,9 +12,6 @@
 #include "ui/main_window_template.h"
 
 namespace {
-constexpr int MaxGradientMode = 8;
-constexpr int MaxBorderStyle = 5;
-
 std::int32_t ReadInt(const std::string& key, std::int32_t defaultValue)
 {
     return ToInt32Clamped(SettingsStore.ReadNumber(key, defaultValue));
@@ -65,8 +61,11 @@ void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<Uni
     ReadColour(prefix + "颜色1", style.Colour1);
     ReadColour(prefix + "颜色2", style.Colour2);
     ReadColour(prefix + "颜色3", style.Colour3);
-    style.GradientMode = std::clamp(ReadInt(prefix + "渐变", style.GradientMode), 0, MaxGradientMode);
-    style.BorderStyle = std::clamp(ReadInt(prefix + "边框", style.BorderStyle), 0, MaxBorderStyle);
+    // Taken as stored: a label paints a mode beyond the last as the last and a
+    // border beyond the list as its own grey frame, and the value is saved back
+    // unchanged.
+    style.GradientMode = ReadInt(prefix + "渐变", style.GradientMode);
+    style.BorderStyle = ReadInt(prefix + "边框", style.BorderStyle);
 }
 
 void WriteStyle(const std::string& prefix, const ElementStyle& style)

@@ -4,8 +4,11 @@
 //   write-unprivileged FILE SECTION KEY VALUE
 //                            gives up root rights, then writes the profile
 //                            value; exit code 0 when the write succeeded
+//   write-forever FILE       sets the value of [s] k to KillValueA and
+//                            KillValueB in turn until it is killed
 #include "platform/conversions.h"
 #include "platform/profile.h"
+#include "platform/kill_values.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +38,10 @@ int main(int argc, char** argv)
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             return 3;
         return WriteProfileText(argv[2], argv[3], std::string(argv[4]), std::string(argv[5])) ? 0 : 1;
+    }
+    if (command == "write-forever" && argc == 3) {
+        for (bool first = true;; first = !first)
+            WriteProfileText(argv[2], "s", std::string("k"), first ? KillValueA() : KillValueB());
     }
     return 2;
 }

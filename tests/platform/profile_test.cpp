@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,7 @@ Call DropSection(const std::string& section)
 const QByteArray Zonghe = QByteArray::fromHex("d7dbbacf");  // 综合
 const QByteArray Zhushu = QByteArray::fromHex("d6f9cafd");  // 柱数
 const QByteArray Zhen = QByteArray::fromHex("d5e6");        // 真
+const QByteArray Jingyin = QByteArray::fromHex("beb2d2f4") + "       (J)";  // 静音       (J)
 
 QByteArray ReadBytes(const QString& path)
 {
@@ -82,6 +84,10 @@ private slots:
     void failedWrites();
     void refusedWrites_data();
     void refusedWrites();
+    void noSettingsFile_data();
+    void noSettingsFile();
+    void linksAreWrittenThrough();
+    void leftoversAreRemoved();
 
 private:
     QString Path(const QString& name = QStringLiteral("settings.ini")) const { return dir_->filePath(name); }
@@ -132,6 +138,23 @@ void ProfileTest::reads_data()
     QTest::newRow("trail byte case") << QByteArray("[s]\r\n\x81\x61=lower\r\n\x81\x41=upper\r\n") << "s" << "丄"
                                      << d << "upper";
     QTest::newRow("not GBK") << QByteArray("[s]\r\na=\xff\x80z\x81\r\n") << "s" << "a" << d << "\uFFFD\uFFFDz\uFFFD";
+    const QByteArray mute = "[" + Zonghe + "]\r\n" + Jingyin + "=" + Zhen + "\r\n";
+    QTest::newRow("names asked are trimmed") << mute << " 综合 " << " 静音       (J)   " << d << "真";
+    QTest::newRow("inner blanks count") << mute << "综合" << "静音 (J)" << d << "d";
+    QTest::newRow("blank name asked") << mute << "  " << "静音       (J)" << d << "";
+    QTest::newRow("the last ] ends the name") << QByteArray("[a]b]\r\nk=1\r\n") << "a]b" << "k" << d << "1";
+    QTest::newRow("not up to the first ]") << QByteArray("[a]b]\r\nk=1\r\n") << "a" << "k" << d << "d";
+    QTest::newRow("text after the ] ignored") << QByteArray("[s] trailing junk\r\nk=1\r\n") << "s" << "k" << d << "1";
+    QTest::newRow("indented header") << QByteArray("\t  [s]\r\nk=1\r\n") << "s" << "k" << d << "1";
+    QTest::newRow("[ without ] is no header") << QByteArray("[s]\r\na=1\r\n[t\r\nb=2\r\n") << "t" << "b" << d << "d";
+    QTest::newRow("keys below it stay in the section before")
+        << QByteArray("[s]\r\na=1\r\n[t\r\nb=2\r\n") << "s" << "b" << d << "2";
+    QTest::newRow("[ without ] but with = is a key") << QByteArray("[s]\r\n[x=1\r\n") << "s" << "[x" << d << "1";
+    QTest::newRow("byte-order mark hides the first header")
+        << QByteArray("\xEF\xBB\xBF[s]\r\na=1\r\n[t]\r\nb=2\r\n") << "s" << "a" << d << "d";
+    QTest::newRow("sections after the mark are found")
+        << QByteArray("\xEF\xBB\xBF[s]\r\na=1\r\n[t]\r\nb=2\r\n") << "t" << "b" << d << "2";
+    QTest::newRow("default keeps leading blanks") << QByteArray("[s]\r\n") << "s" << "a" << "  x \t" << "  x";
 }
 
 void ProfileTest::reads()
@@ -159,9 +182,9 @@ void ProfileTest::writes_data()
     QTest::newRow("empty value") << none << Calls{Set("s", "k", "")} << QByteArray("[s]\r\nk=\r\n");
     QTest::newRow("keys in order") << none << Calls{Set("s", "a", "1"), Set("s", "b", "2")}
                                    << QByteArray("[s]\r\na=1\r\nb=2\r\n");
-    QTest::newRow("new section after a blank line")
+    QTest::newRow("new section follows directly")
         << none << Calls{Set("s", "a", "1"), Set("t", "b", "2"), Set("s", "c", "3")}
-        << QByteArray("[s]\r\na=1\r\nc=3\r\n\r\n[t]\r\nb=2\r\n");
+        << QByteArray("[s]\r\na=1\r\nc=3\r\n[t]\r\nb=2\r\n");
     QTest::newRow("new key before trailing blank lines")
         << QByteArray("[s]\r\na=1\r\n\r\n\r\n[t]\r\n") << Calls{Set("s", "b", "2")}
         << QByteArray("[s]\r\na=1\r\nb=2\r\n\r\n\r\n[t]\r\n");
@@ -173,7 +196,7 @@ void ProfileTest::writes_data()
     QTest::newRow("new key, no final break") << QByteArray("[s]\r\na=1") << Calls{Set("s", "b", "2")}
                                              << QByteArray("[s]\r\na=1\r\nb=2\r\n");
     QTest::newRow("new section, no final break") << QByteArray("[s]\r\na=1") << Calls{Set("t", "b", "2")}
-                                                 << QByteArray("[s]\r\na=1\r\n\r\n[t]\r\nb=2\r\n");
+                                                 << QByteArray("[s]\r\na=1\r\n[t]\r\nb=2\r\n");
     QTest::newRow("new section after a blank line already there")
         << QByteArray("[s]\r\na=1\r\n\r\n") << Calls{Set("t", "b", "2")} << QByteArray("[s]\r\na=1\r\n\r\n[t]\r\nb=2\r\n");
     QTest::newRow("value replaced in place") << QByteArray("[s]\r\na=1\r\nb=2\r\n") << Calls{Set("s", "a", "9")}
@@ -203,6 +226,35 @@ void ProfileTest::writes_data()
                                                      << QByteArray("[s]\r\na=9\r\nb=3\r\n[S]\r\na=2\r\n");
     QTest::newRow("GBK") << none << Calls{Set("综合", "柱数", "真")} << "[" + Zonghe + "]\r\n" + Zhushu + "=" + Zhen + "\r\n";
     QTest::newRow("removal from a missing file") << none << Calls{DropKey("s", "a")} << QByteArray("");
+    QTest::newRow("names asked are trimmed") << QByteArray("[s]\r\nk=1\r\n")
+                                             << Calls{Set(" s ", "  K \t", "2"), Set("\ts", "  n  ", " v")}
+                                             << QByteArray("[s]\r\nk=2\r\nn= v\r\n");
+    QTest::newRow("new section, lone CR lines") << QByteArray("[s]\ra=1\r") << Calls{Set("t", "b", "2")}
+                                                << QByteArray("[s]\ra=1\r[t]\r\nb=2\r\n");
+    QTest::newRow("new key, lone CR, no final break") << QByteArray("[s]\ra=1") << Calls{Set("s", "b", "2")}
+                                                      << QByteArray("[s]\ra=1\r\nb=2\r\n");
+    QTest::newRow("text after the header's ] kept") << QByteArray("[s] x\r\na=1\r\n") << Calls{Set("s", "a", "2")}
+                                                    << QByteArray("[s] x\r\na=2\r\n");
+    QTest::newRow("a name up to the last ]") << QByteArray("[a]b] x\r\nk=1\r\n")
+                                             << Calls{Set("a]b", "k", "2"), Set("a", "k", "3")}
+                                             << QByteArray("[a]b] x\r\nk=2\r\n[a]\r\nk=3\r\n");
+    QTest::newRow("[ without ] belongs to the section before")
+        << QByteArray("[s]\r\na=1\r\n[t\r\n") << Calls{Set("s", "b", "2"), Set("t", "c", "3")}
+        << QByteArray("[s]\r\na=1\r\n[t\r\nb=2\r\n[t]\r\nc=3\r\n");
+    QTest::newRow("byte-order mark before the first header")
+        << QByteArray("\xEF\xBB\xBF[s]\r\na=1\r\n") << Calls{Set("s", "a", "2")}
+        << QByteArray("\xEF\xBB\xBF[s]\r\na=1\r\n[s]\r\na=2\r\n");
+    QTest::newRow("keys before the first section untouched") << QByteArray("a=1\r\n[s]\r\n")
+                                                             << Calls{Set("s", "a", "2"), DropKey("s", "a")}
+                                                             << QByteArray("a=1\r\n[s]\r\n");
+    QTest::newRow("duplicate keys: the first is set and removed")
+        << QByteArray("[s]\r\na=1\r\na=2\r\n") << Calls{Set("s", "A", "9"), DropKey("s", "a"), Set("s", "a", "8")}
+        << QByteArray("[s]\r\na=8\r\n");
+    QTest::newRow("duplicate sections: the first is removed")
+        << QByteArray("[s]\r\na=1\r\n[t]\r\n[S]\r\nb=2\r\n") << Calls{DropSection("s"), DropSection("s")}
+        << QByteArray("[t]\r\n");
+    QTest::newRow("blank lines only, then a section") << QByteArray("\r\n\r\n") << Calls{Set("s", "a", "1")}
+                                                      << QByteArray("\r\n\r\n[s]\r\na=1\r\n");
 }
 
 void ProfileTest::writes()
@@ -271,10 +323,11 @@ void ProfileTest::badFiles_data()
 {
     QTest::addColumn<QByteArray>("content");
     QRandomGenerator random(20240611);
-    QByteArray garbage(1 << 20, '\0');
+    QByteArray garbage(512 * 1024, '\0');
     random.fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
     QTest::newRow("binary garbage") << garbage;
-    QTest::newRow("huge") << QByteArray("[s]\r\n") + QByteArray("k=v\r\n").repeated(4 << 20);
+    QTest::newRow("up to the size limit") << QByteArray("[s]\r\n") +
+                                                 QByteArray("k=v\r\n").repeated(int(ProfileSizeLimit) / 5 - 10);
     QTest::newRow("not GBK") << QByteArray("\xff\xfe[\x00s\x00]\x00\r\x00\n\x80\x81\x30", 14);
 }
 
@@ -316,13 +369,17 @@ void ProfileTest::refusedWrites_data()
 {
     QTest::addColumn<int>("folderPermissions");
     QTest::addColumn<int>("filePermissions");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("written");
     const int readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const int listable = readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     const int writable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    QTest::newRow("read-only folder") << listable << (readable | writable) << false;
-    QTest::newRow("read-only file") << (listable | writable) << readable << false;
-    QTest::newRow("writable, for comparison") << (listable | writable) << (readable | writable) << true;
+    const QString longer = QStringLiteral("x").repeated(5000);
+    QTest::newRow("read-only folder: written in place") << listable << (readable | writable) << "new" << true;
+    QTest::newRow("read-only folder: grown in place") << listable << (readable | writable) << longer << true;
+    QTest::newRow("read-only file") << (listable | writable) << readable << "new" << false;
+    QTest::newRow("read-only folder and file") << listable << readable << "new" << false;
+    QTest::newRow("writable, for comparison") << (listable | writable) << (readable | writable) << "new" << true;
 }
 
 // The write runs in a child process that gives up root rights first, since
@@ -331,6 +388,7 @@ void ProfileTest::refusedWrites()
 {
     QFETCH(int, folderPermissions);
     QFETCH(int, filePermissions);
+    QFETCH(QString, value);
     QFETCH(bool, written);
     const QByteArray old = "[s]\r\nk=old\r\n";
     const QString folder = Path(QStringLiteral("locked"));
@@ -346,13 +404,79 @@ void ProfileTest::refusedWrites()
     QProcess child;
     child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/platform_services_child"),
                 {QStringLiteral("write-unprivileged"), file, QStringLiteral("s"), QStringLiteral("k"),
-                 QStringLiteral("new")});
+                 value});
     QVERIFY(child.waitForFinished());
     const int exitCode = child.exitCode();
     QVERIFY(QFile::setPermissions(folder, open));
     QCOMPARE(exitCode, written ? 0 : 1);
-    QCOMPARE(ReadBytes(file), written ? QByteArray("[s]\r\nk=new\r\n") : old);
+    QCOMPARE(ReadBytes(file), written ? "[s]\r\nk=" + value.toUtf8() + "\r\n" : old);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
+}
+
+void ProfileTest::noSettingsFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to an endless device") << "zero";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("beyond the size limit") << "large";
+}
+
+// Only a regular file within the size limit is settings: anything else reads
+// as missing at once and is never written.
+void ProfileTest::noSettingsFile()
+{
+    QFETCH(QString, kind);
+    const QString path = Path();
+    const QByteArray large = "[s]\r\nk=v\r\n" + QByteArray(int(ProfileSizeLimit), ';');
+    if (kind == QStringLiteral("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
+    else if (kind == QStringLiteral("zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else if (kind == QStringLiteral("folder"))
+        QVERIFY(QDir().mkdir(path));
+    else
+        WriteBytes(path, large);
+    const QFileInfo before(path);
+
+    const std::string file = path.toStdString();
+    QCOMPARE(ReadProfileText(file, "s", "k", "d"), std::string("d"));
+    QVERIFY(!WriteProfileText(file, "s", std::string("k"), std::string("new")));
+    QVERIFY(!WriteProfileText(file, "s", std::nullopt, std::nullopt));
+
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.isDir(), before.isDir());
+    if (kind == QStringLiteral("large"))
+        QCOMPARE(ReadBytes(path), large);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("settings.ini")});
+}
+
+// A settings file that is a link stays a link: the file it names is written.
+void ProfileTest::linksAreWrittenThrough()
+{
+    const QString target = Path(QStringLiteral("target.ini"));
+    WriteBytes(target, "[s]\r\nk=old\r\n");
+    QVERIFY(QFile::link(target, Path()));
+    QVERIFY(WriteProfileText(Path().toStdString(), "s", std::string("k"), std::string("new")));
+    QVERIFY(QFileInfo(Path()).isSymLink());
+    QCOMPARE(ReadBytes(target), QByteArray("[s]\r\nk=new\r\n"));
+}
+
+// Temporary files of interrupted writes go at the next write; files of
+// other names stay.
+void ProfileTest::leftoversAreRemoved()
+{
+    const QStringList kept{QStringLiteral("settings.ini.bak"), QStringLiteral("settings.ini.Ab12345"),
+                           QStringLiteral("settings.ini.Ab_123"), QStringLiteral("other.ini.Ab1234")};
+    for (const QString& name : kept + QStringList{QStringLiteral("settings.ini.Ab1234"), QStringLiteral("settings.ini.zzzzzz")})
+        WriteBytes(Path(name), "partial");
+    QVERIFY(WriteProfileText(Path().toStdString(), "s", std::string("k"), std::string("v")));
+    QStringList expected = kept + QStringList{QStringLiteral("settings.ini")};
+    expected.sort();
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 QTEST_GUILESS_MAIN(ProfileTest)

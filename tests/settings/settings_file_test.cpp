@@ -157,10 +157,6 @@ private slots:
         disks = TemplateDisks;
         disks.Colour3 = NoColour;
         QTest::newRow("no colour") << "横.颜色3=-16777216" << TemplatePegs << disks;
-        disks = TemplateDisks;
-        disks.GradientMode = 8;
-        disks.BorderStyle = 0;
-        QTest::newRow("modes beyond their lists") << "横.渐变=99\r\n横.边框=-3" << TemplatePegs << disks;
     }
 
     void storedLooksOverrideTheTemplate()
@@ -175,6 +171,61 @@ private slots:
         QCOMPARE(GameSettings.MainPegStyle, TemplateMainPeg);
         QCOMPARE(StyleFromLabel(Pegs[1].PegLabel), pegs);
         QCOMPARE(StyleFromLabel(Pegs[2].Slots[1]), disks);
+    }
+
+    // A stored border or gradient the lists have no entry for is kept as it
+    // is and saved back; the labels paint it as the nearest they know.
+    void stylesBeyondTheListsAreKept_data()
+    {
+        QTest::addColumn<int>("gradient");
+        QTest::addColumn<int>("border");
+        QTest::addColumn<int>("paintedGradient");
+        QTest::addColumn<int>("paintedBorder");
+        QTest::newRow("own frame, last gradient") << 9 << 6 << 8 << 6;
+        QTest::newRow("far beyond") << 99 << 70 << 8 << 6;
+        QTest::newRow("below the lists") << -1 << -3 << 0 << 0;
+    }
+
+    void stylesBeyondTheListsAreKept()
+    {
+        QFETCH(int, gradient);
+        QFETCH(int, border);
+        QFETCH(int, paintedGradient);
+        QFETCH(int, paintedBorder);
+        WriteSettings("[渐变颜色]\r\n横.渐变=" + std::to_string(gradient) + "\r\n横.边框=" + std::to_string(border) +
+                      "\r\n");
+        Reopen();
+        QCOMPARE(GameSettings.DiskStyle.GradientMode, gradient);
+        QCOMPARE(GameSettings.DiskStyle.BorderStyle, border);
+        QCOMPARE(GetInt(Pegs[2].Slots[1], prop::GradientMode), paintedGradient);
+        QCOMPARE(GetInt(Pegs[2].Slots[1], prop::LabelBorder), paintedBorder);
+        CloseByPlayer();
+        QCOMPARE(Stored("渐变颜色", "横.渐变"), std::to_string(gradient));
+        QCOMPARE(Stored("渐变颜色", "横.边框"), std::to_string(border));
+    }
+
+    // A file that holds more than the game's keys keeps it all: the game's
+    // keys are set where they stand, missing ones join their section, and
+    // missing sections follow at the end without a blank line.
+    void savingKeepsWhatElseTheFileHolds()
+    {
+        WriteSettings("; kept\r\n[other]\r\nx=1\r\n\r\n[综合]\r\n; counts\r\n横数=9\r\n\r\n[tail]\r\ny=2");
+        Reopen();
+        QCOMPARE(GameSettings.DiskCount, 9);
+        SetWindowPositionState(主窗口, start_position::Maximised);
+        QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());
+        CloseByPlayer();
+        const std::string styles =
+            "[渐变颜色]\r\n"
+            "柱.颜色1=16711935\r\n柱.颜色2=11823359\r\n柱.颜色3=16711935\r\n柱.渐变=2\r\n柱.边框=0\r\n"
+            "主柱.颜色1=255\r\n主柱.颜色2=11823359\r\n主柱.颜色3=255\r\n主柱.渐变=2\r\n主柱.边框=0\r\n"
+            "横.颜色1=16746496\r\n横.颜色2=16711680\r\n横.颜色3=16746496\r\n横.渐变=1\r\n横.边框=0\r\n"
+            "基.颜色1=744191\r\n基.颜色2=7321599\r\n基.颜色3=744191\r\n基.渐变=3\r\n基.边框=0\r\n";
+        QCOMPARE(StoredBytes(),
+                 "; kept\r\n[other]\r\nx=1\r\n\r\n[综合]\r\n; counts\r\n横数=9\r\n柱数=3\r\n主柱=2\r\n"
+                 "静音       (J)=假\r\n正确放下方计一步=真\r\n底图次序=0\r\n逆向模式=假\r\n\r\n"
+                 "[tail]\r\ny=2\r\n" +
+                     styles + "[主窗口]\r\n位置=3\r\n");
     }
 
     void onlyTrueMarksAnOption_data()
@@ -228,10 +279,10 @@ private slots:
                  "主柱.颜色1=255\r\n主柱.颜色2=11823359\r\n主柱.颜色3=255\r\n主柱.渐变=2\r\n主柱.边框=0\r\n"
                  "横.颜色1=16746496\r\n横.颜色2=16711680\r\n横.颜色3=16746496\r\n横.渐变=1\r\n横.边框=0\r\n"
                  "基.颜色1=744191\r\n基.颜色2=-16777216\r\n基.颜色3=744191\r\n基.渐变=3\r\n基.边框=0\r\n"
-                 "\r\n[综合]\r\n"
+                 "[综合]\r\n"
                  "柱数=4\r\n主柱=1\r\n横数=6\r\n静音       (J)=真\r\n正确放下方计一步=真\r\n底图次序=7\r\n"
                  "逆向模式=假\r\n"
-                 "\r\n[主窗口]\r\n" +
+                 "[主窗口]\r\n" +
                      window);
         Reopen();
         QCOMPARE(GameSettings.PegCount, 4);
