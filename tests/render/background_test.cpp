@@ -49,6 +49,29 @@ private slots:
         QCOMPARE(GameSettings.BackgroundIndex, 2);
     }
 
+    void theNextIndexWrapsWithoutOverflow_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("next");
+        QTest::newRow("none shown yet") << 0 << 3 << 1;
+        QTest::newRow("in turn") << 2 << 3 << 3;
+        QTest::newRow("after the last") << 3 << 3 << 1;
+        QTest::newRow("beyond the list") << 7 << 3 << 1;
+        QTest::newRow("negative") << -5 << 3 << 1;
+        QTest::newRow("the largest stored index") << INT32_MAX << 3 << 1;
+        QTest::newRow("the smallest stored index") << INT32_MIN << 3 << 1;
+    }
+
+    // Checked under the sanitizers too, where an overflow would stop the test.
+    void theNextIndexWrapsWithoutOverflow()
+    {
+        QFETCH(int, current);
+        QFETCH(int, count);
+        QFETCH(int, next);
+        QCOMPARE(NextBackgroundIndex(current, std::size_t(count)), next);
+    }
+
     void thePicturesComeInTurnAndWrapRound()
     {
         QTemporaryDir folder;
@@ -76,6 +99,10 @@ private slots:
         GameSettings.BackgroundIndex = 7;
         NextBackground();
         QCOMPARE(GameSettings.BackgroundIndex, 1);
+        GameSettings.BackgroundIndex = INT32_MAX;
+        NextBackground();
+        QCOMPARE(GameSettings.BackgroundIndex, 1);
+        QCOMPARE(Picture(), files[0]);
         QVERIFY(!WidgetOf(主窗口)->grab().isNull());
     }
 };

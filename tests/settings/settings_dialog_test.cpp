@@ -301,6 +301,26 @@ private slots:
         QCOMPARE(StyleFromLabel(Pegs[4].PegLabel).Colour3, NoColour);
     }
 
+    // A stored border or gradient beyond the lists shows no entry and is kept
+    // through other changes until the player picks an entry.
+    void aStyleBeyondTheListsStaysUntilPicked()
+    {
+        const ElementStyle original = GameSettings.DiskStyle;
+        GameSettings.DiskStyle.BorderStyle = 6;
+        GameSettings.DiskStyle.GradientMode = 9;
+        Choose(组合框修改对象, 2);
+        QCOMPARE(GetInt(组合框边框, prop::Selected), -1);
+        QCOMPARE(GetInt(组合框渐变, prop::Selected), -1);
+        PickColour(颜色选择器1, "swatch29");
+        QTRY_COMPARE(GameSettings.DiskStyle.Colour1, Rgb(0, 0, 255));
+        QCOMPARE(GameSettings.DiskStyle.BorderStyle, 6);
+        QCOMPARE(GameSettings.DiskStyle.GradientMode, 9);
+        Choose(组合框边框, 1);
+        QCOMPARE(GameSettings.DiskStyle.BorderStyle, 1);
+        QCOMPARE(GameSettings.DiskStyle.GradientMode, 9);
+        GameSettings.DiskStyle = original;
+    }
+
     void mustReadShowsTheShortcutHelp()
     {
         QString shown;
