@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/regular_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -62,13 +64,10 @@ std::string ExecutableName()
 
 Bytes ReadWholeFile(const std::string& fileName)
 {
-    QFile file(FromUtf8(fileName));
-    if (!file.open(QIODevice::ReadOnly))
+    const FileContent content = ReadRegularFile(fileName, WholeFileLimit);
+    if (content.state != FileState::Read)
         return {};
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    return Bytes(content.begin(), content.end());
+    return Bytes(content.bytes.begin(), content.bytes.end());
 }
 
 bool DeleteFileByName(const std::string& fileName)

@@ -11,7 +11,13 @@ std::string RunDirectory();
 // The executable's file name without its folder.
 std::string ExecutableName();
 
-// The whole content of a file; empty when it is missing, unreadable or empty.
+// Files larger than this are not read whole: the pictures and sounds the game
+// reads are a few megabytes at most.
+inline constexpr std::size_t WholeFileLimit = 256 * 1024 * 1024;
+
+// The whole content of a regular file; empty when it is missing, unreadable,
+// empty, larger than WholeFileLimit, or no regular file (a FIFO or device
+// would block or never end).
 Bytes ReadWholeFile(const std::string& fileName);
 
 // Deletes a file (never a folder); true when it was deleted.
