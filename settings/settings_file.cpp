@@ -5,6 +5,7 @@
 #include "core/board.h"
 #include "platform/conversions.h"
 #include "platform/files.h"
+#include "platform/player_folders.h"
 #include "platform/units.h"
 #include "render/background.h"
 #include "render/style.h"
@@ -37,16 +38,25 @@ void ReadBoardCounts()
 void BuildBackgroundList()
 {
     BackgroundList.clear();
-    const std::string folder = RunDirectory() + "/背景图库/";
+    const std::string folder = PlayerFolder(PlayerFiles::Pictures) + "/背景图库/";
     FileSearch search;
     for (std::string name = FindFileName(folder + "*.jpg", search); !name.empty(); name = FindFileName({}, search))
         BackgroundList.push_back(folder + name);
+}
+// The per-user folders of an installed game appear with its first save, the
+// background folder among them, so the player finds where pictures go.
+void PreparePlayerFolders()
+{
+    if (PlayerFolder(PlayerFiles::Settings) == RunDirectory())
+        return;
+    CreateFolderPath(PlayerFolder(PlayerFiles::Settings));
+    CreateFolderPath(PlayerFolder(PlayerFiles::Pictures) + "/背景图库");
 }
 }  // namespace
 
 std::string SettingsFilePath()
 {
-    return RunDirectory() + "/Korvel·汉诺塔.ini";
+    return PlayerFolder(PlayerFiles::Settings) + "/Korvel·汉诺塔.ini";
 }
 
 void OpenSettingsStore()
@@ -100,6 +110,7 @@ void LoadSettings()
 
 void SaveSettings()
 {
+    PreparePlayerFolders();
     SettingsStore.SetSection("渐变颜色");
     WriteStyle("柱.", GameSettings.PegStyle);
     WriteStyle("主柱.", GameSettings.MainPegStyle);

@@ -5,7 +5,8 @@
 #include "core/game_settings.h"
 #include "platform/unit_ref.h"
 
-// The settings file beside the executable.
+// The settings file: beside the executable, or in the player's configuration
+// folder when the executable's folder cannot be written.
 std::string SettingsFilePath();
 
 // Opens the settings store on the settings file; run once at start-up.

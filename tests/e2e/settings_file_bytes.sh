@@ -17,15 +17,8 @@ close_by_esc() {
 disk_is_framed() {
   local shot="$WORK/disk.png"
   import -window root "$shot"
-  eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
-  # The client area's corner as the pointer finds it (sets X and Y again).
-  xdotool mousemove --window "$GAME_WINDOW" 0 0
-  eval "$(xdotool getmouselocation --shell)"
-  local column=$(( WIDTH / 3 ))
-  local play=$(( HEIGHT - 20 ))
-  local row=$(( play / 9 ))
-  local y=$(( Y + play - row - row * 8 / 10 / 2 ))
-  convert "$shot" -crop "${column}x1+$(( X + column ))+$y" -depth 8 txt:- | awk -F'[(),]' '
+  measure_board "$GAME_WINDOW"
+  convert "$shot" -crop "${COLUMN}x1+$(( LEFT + COLUMN ))+$(row_y 1)" -depth 8 txt:- | awk -F'[(),]' '
     NR > 1 { r = $3; g = $4; b = $5 + 0
              blue[NR] = (b > 150 && r < 80)
              grey[NR] = (r == g && g == b && r >= 90 && r <= 230) }

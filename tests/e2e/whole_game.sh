@@ -13,39 +13,10 @@ xdotool windowfocus --sync "$GAME_WINDOW"
 sleep 1.5
 xdotool windowmove --sync "$GAME_WINDOW" 150 90
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
-# Where the client area starts on the screen, as the pointer finds it: the
-# reported position of a framed window need not be that of its client area.
-xdotool mousemove --window "$GAME_WINDOW" 0 0
-eval "$(xdotool getmouselocation --shell)"
-LEFT=$X
-TOP=$Y
 placed=$(window_geometry "$GAME_WINDOW")
-COLUMN=$(( WIDTH / 3 ))
-PLAY_HEIGHT=$(( HEIGHT - 20 ))
-DISKS=5
-
-column_x() { echo $(( LEFT + ($1 - 1) * COLUMN + COLUMN / 2 )); }
-# The middle of the k-th disk from the bottom: the base is one row high, a disk 80% of a row.
-row_y() {
-  local row=$(( PLAY_HEIGHT / (DISKS + 4) ))
-  local disk=$(( row * 8 / 10 ))
-  echo $(( TOP + PLAY_HEIGHT - row - disk * ($1 - 1) - disk / 2 ))
-}
-
-drag() {
-  local from=$1 to=$2
-  xdotool mousemove "$(column_x "$from")" "$(row_y 1)" mousedown 1
-  xdotool mousemove "$(column_x "$to")" $(( TOP + 20 ))
-  xdotool mousemove "$(column_x "$to")" $(( TOP + 25 )) mouseup 1
-  sleep 0.3
-}
-
+measure_board "$GAME_WINDOW"
 shot="$WORK/board.png"
 pixel() { pixel_of "$shot" "$1" "$2"; }
-# Whether a disk lies in row k of a peg: beside the peg, which is half as
-# wide as the shortest disk, yet within that disk.
-disk_at() { is_blue "$(pixel $(( $(column_x "$1") + COLUMN * 3 / 40 )) "$(row_y "$2")")"; }
 
 # The shortest disk goes from the main peg B to A.
 drag 2 1

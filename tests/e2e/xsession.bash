@@ -74,3 +74,39 @@ wait_for_exit() {
   done
   fail "the game did not end"
 }
+
+# The board of a game on 3 pegs with DISKS disks (5 unless set): the client
+# area's corner on the screen (LEFT, TOP), as the pointer finds it, since the
+# reported position of a framed window need not be that of its client area;
+# the width of a peg's column and the height above the status bar.
+measure_board() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --window "$1" 0 0
+  eval "$(xdotool getmouselocation --shell)"
+  LEFT=$X
+  TOP=$Y
+  COLUMN=$(( WIDTH / 3 ))
+  PLAY_HEIGHT=$(( HEIGHT - 20 ))
+  DISKS=${DISKS:-5}
+}
+
+column_x() { echo $(( LEFT + ($1 - 1) * COLUMN + COLUMN / 2 )); }
+# The middle of the k-th disk from the bottom: the base is one row high, a disk 80% of a row.
+row_y() {
+  local row=$(( PLAY_HEIGHT / (DISKS + 4) ))
+  local disk=$(( row * 8 / 10 ))
+  echo $(( TOP + PLAY_HEIGHT - row - disk * ($1 - 1) - disk / 2 ))
+}
+
+# Drags the top disk of one peg to another.
+drag() {
+  local from=$1 to=$2
+  xdotool mousemove "$(column_x "$from")" "$(row_y 1)" mousedown 1
+  xdotool mousemove "$(column_x "$to")" $(( TOP + 20 ))
+  xdotool mousemove "$(column_x "$to")" $(( TOP + 25 )) mouseup 1
+  sleep 0.3
+}
+
+# Whether a disk lies in row k of a peg in the screenshot $shot: beside the
+# peg, which is half as wide as the shortest disk, yet within that disk.
+disk_at() { is_blue "$(pixel_of "$shot" $(( $(column_x "$1") + COLUMN * 3 / 40 )) "$(row_y "$2")")"; }
