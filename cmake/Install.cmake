@@ -1,5 +1,6 @@
 # What `cmake --install` puts where, and the Debian package built from it
-# with CPack (`cpack -G DEB` in the build folder; ./package does it all).
+# with CPack (`cpack -G DEB` in the build folder; ./package does it all, with
+# the program in games/ as Debian keeps games).
 include(GNUInstallDirs)
 
 set(APP_ID org.example.torvane)
@@ -14,6 +15,13 @@ install(DIRECTORY desktop/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hico
 set(DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/torvane)
 install(FILES desktop/copyright DESTINATION ${DOC_DIR})
 
+set(MAN_PAGE ${CMAKE_CURRENT_BINARY_DIR}/torvane.6.gz)
+add_custom_command(OUTPUT ${MAN_PAGE}
+  COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/desktop/torvane.6 > ${MAN_PAGE}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/desktop/torvane.6)
+add_custom_target(man_page ALL DEPENDS ${MAN_PAGE})
+install(FILES ${MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
 # Debian wants the changelog compressed, without a time stamp inside.
 set(DEBIAN_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz)
 add_custom_command(OUTPUT ${DEBIAN_CHANGELOG}
@@ -24,10 +32,11 @@ install(FILES ${DEBIAN_CHANGELOG} DESTINATION ${DOC_DIR})
 
 set(CPACK_PACKAGE_NAME torvane)
 set(CPACK_PACKAGE_VERSION 2.0)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_CONTACT "Korvel <hanoi@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tower of Hanoi puzzle game (汉诺塔)")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Move a stack of disks, one disk at a time, onto another peg without ever\n laying a longer disk on a shorter one. Any number of pegs and disks, a\n reverse mode, a clock and step count, and looks of your own.")
+  "Move a stack of disks, one disk at a time, onto another peg without ever\nlaying a longer disk on a shorter one. Any number of pegs and disks, a\nreverse mode, a clock and step count, and looks of your own.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
