@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <utility>
@@ -123,8 +124,27 @@ QMargins WindowWidget::FrameMargins()
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
+// Wayland gives a client no place on the screen, so a borderless window
+// cannot cover it by its position: a window asked for its whole screen
+// becomes the compositor's full screen, and any other rectangle ends that.
+bool WindowWidget::PlaceByCompositor(const Rect& rect)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("wayland"))
+        return false;
+    const QRect whole = screen() ? screen()->geometry() : QRect();
+    if ((windowFlags() & Qt::FramelessWindowHint) && QRect(rect.left, rect.top, rect.width, rect.height) == whole) {
+        showFullScreen();
+        return true;
+    }
+    if (isFullScreen())
+        showNormal();
+    return false;
+}
+
 void WindowWidget::SetOuterRect(const Rect& rect)
 {
+    if (PlaceByCompositor(rect))
+        return;
     // Placing the window may change its frame (a border style just changed):
     // then it is placed once more with the frame it now has.
     for (int attempt = 0; attempt < 2; ++attempt) {

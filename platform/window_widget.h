@@ -37,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool PlaceByCompositor(const Rect& rect);
     void Dock();
     QMargins FrameMargins();
     void SetDrawnFrame(std::vector<Ring> rings);

@@ -2,6 +2,7 @@
 
 #include "core/game_flow.h"
 #include "platform/screen.h"
+#include "platform/termination.h"
 #include "platform/units.h"
 #include "render/layout.h"
 #include "settings/settings_file.h"
@@ -56,6 +57,14 @@ void OnMainWindowCloseQuery(EventArgs& args)
         return;
     }
     SaveSettings();
+}
+
+void CloseOnTerminationRequest()
+{
+    // Out of full screen first, so the close query saves and lets the window go.
+    if (GetInt(主窗口, prop::WindowBorder) == window_border::None)
+        ToggleFullScreen();
+    CloseWindowAsUser(主窗口);
 }
 
 void ExitProgram()

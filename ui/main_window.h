@@ -14,4 +14,7 @@ void OnMainWindowResized();
 void ShowContextMenu();
 void ToggleFullScreen();
 void OnMainWindowCloseQuery(EventArgs& args);
+// A request from the system to end the program closes it as the player's
+// close does: out of full screen, then through the close query, which saves.
+void CloseOnTerminationRequest();
 void ExitProgram();
