@@ -30,13 +30,18 @@ fi
 listing() { (cd "$prefix" && find . -printf '%p %s %m %T@\n' | sort); }
 before=$(listing)
 
+# Starts the program the desktop entry names, as the player.
+start_installed() {
+  (cd "$player_home" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$player_home" PATH="$prefix/bin:$PATH" \
+     "${as_player[@]}" "$command" >"$WORK/game.log" 2>&1) &
+  GAME_PID=$!
+  GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) ||
+    fail "the installed game showed no window"
+}
+
 start_x
 start_window_manager
-(cd "$player_home" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$player_home" PATH="$prefix/bin:$PATH" \
-   "${as_player[@]}" "$command" >"$WORK/game.log" 2>&1) &
-GAME_PID=$!
-GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) ||
-  fail "the installed game showed no window"
+start_installed
 xdotool windowfocus --sync "$GAME_WINDOW"
 sleep 1
 measure_board "$GAME_WINDOW"
@@ -56,4 +61,24 @@ disks=$(iconv -f GB18030 -t UTF-8 "$ini" | tr -d '\r' | awk -F= '$1 == "横数" 
 [ "$disks" = 6 ] || fail "the disk count was stored as '$disks'"
 [ -d "$player_home/.local/share/torvane/背景图库" ] || fail "no background folder in the player's data folder"
 [ "$(listing)" = "$before" ] || fail "the installed files changed"
-echo "installed game: played from $command, settings in ~/.config/torvane, installed files untouched"
+
+# "恢复初始参数.." deletes the file in use and starts the installed program anew.
+start_installed
+old_pid=$GAME_PID
+xdotool mousemove --window "$GAME_WINDOW" 40 30 click 3
+sleep 0.5
+for _ in $(seq 8); do xdotool key Down; done
+xdotool key Return
+sleep 0.5
+xdotool key Return
+wait_for_exit || fail "the installed game ended with status $? when restoring the defaults"
+[ ! -e "$ini" ] || fail "restoring the defaults left the settings file in place"
+for _ in $(seq 50); do
+  new_pid=$(pgrep -f "^$prefix/bin/torvane" | grep -v "^$old_pid\$" | head -n 1 || true)
+  [ -n "$new_pid" ] && break
+  sleep 0.2
+done
+[ -n "$new_pid" ] || fail "restoring the defaults started no new instance of the installed program"
+GAME_PID=$new_pid
+[ "$(listing)" = "$before" ] || fail "the installed files changed"
+echo "installed game: played from $command, settings in ~/.config/torvane, defaults restored, installed files untouched"
