@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/player_folders.h"
 #include "platform/process.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,8 @@ private slots:
     void findFileName();
     void runProgram_data();
     void runProgram();
+    void playerFolder_data();
+    void playerFolder();
 
 private:
     QString Path(const QString& name) const { return dir_->filePath(name); }
@@ -180,6 +183,25 @@ void FilesTest::runProgram()
         QCOMPARE(ReadBytes(marker), expected);
     QTRY_COMPARE(ReadBytes(marker), expected);
     QVERIFY(!RunProgram(Path(QStringLiteral("none")).toStdString(), wait));
+}
+
+void FilesTest::playerFolder_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QString>("userPlace");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a writable folder keeps its files") << true << "/home/p/.config" << "/opt/game";
+    QTest::newRow("an installed game uses the user's place") << false << "/home/p/.config"
+                                                             << "/home/p/.config/torvane";
+    QTest::newRow("no user place known") << false << "" << "/opt/game";
+}
+
+void FilesTest::playerFolder()
+{
+    QFETCH(bool, writable);
+    QFETCH(QString, userPlace);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(ChoosePlayerFolder("/opt/game", writable, userPlace.toStdString())), expected);
 }
 
 QTEST_GUILESS_MAIN(FilesTest)
