@@ -149,6 +149,15 @@ SectionBody ScanSection(std::string_view text, const Line& header, std::string_v
     return body;
 }
 
+// The first line of `key` in the first `section`, names trimmed.
+std::optional<Line> FindKey(std::string_view text, std::string_view section, std::string_view key)
+{
+    const std::optional<Line> header = FindSection(text, TrimProfileName(section));
+    if (!header)
+        return std::nullopt;
+    return ScanSection(text, *header, TrimProfileName(key)).key;
+}
+
 std::string_view StripQuotes(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
@@ -188,13 +197,10 @@ std::string_view TrimProfileName(std::string_view name)
 std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
                                                  std::string_view key)
 {
-    const std::optional<Line> header = FindSection(text, TrimProfileName(section));
-    if (!header)
+    const std::optional<Line> line = FindKey(text, section, key);
+    if (!line)
         return std::nullopt;
-    const SectionBody body = ScanSection(text, *header, TrimProfileName(key));
-    if (!body.key)
-        return std::nullopt;
-    return StripQuotes(body.key->value);
+    return StripQuotes(line->value);
 }
 
 std::string ProfileWithValue(std::string_view text, std::string_view section, std::string_view key,
@@ -230,13 +236,10 @@ std::string ProfileWithValue(std::string_view text, std::string_view section, st
 std::optional<std::string> ProfileWithoutKey(std::string_view text, std::string_view section,
                                              std::string_view key)
 {
-    const std::optional<Line> header = FindSection(text, TrimProfileName(section));
-    if (!header)
+    const std::optional<Line> line = FindKey(text, section, key);
+    if (!line)
         return std::nullopt;
-    const SectionBody body = ScanSection(text, *header, TrimProfileName(key));
-    if (!body.key)
-        return std::nullopt;
-    return Erase(text, body.key->begin, body.key->next);
+    return Erase(text, line->begin, line->next);
 }
 
 std::optional<std::string> ProfileWithoutSection(std::string_view text, std::string_view section)

@@ -65,20 +65,9 @@ disks=$(iconv -f GB18030 -t UTF-8 "$ini" | tr -d '\r' | awk -F= '$1 == "横数" 
 # "恢复初始参数.." deletes the file in use and starts the installed program anew.
 start_installed
 old_pid=$GAME_PID
-xdotool mousemove --window "$GAME_WINDOW" 40 30 click 3
-sleep 0.5
-for _ in $(seq 8); do xdotool key Down; done
-xdotool key Return
-sleep 0.5
-xdotool key Return
+restore_defaults_by_menu
 wait_for_exit || fail "the installed game ended with status $? when restoring the defaults"
 [ ! -e "$ini" ] || fail "restoring the defaults left the settings file in place"
-for _ in $(seq 50); do
-  new_pid=$(pgrep -f "^$prefix/bin/torvane" | grep -v "^$old_pid\$" | head -n 1 || true)
-  [ -n "$new_pid" ] && break
-  sleep 0.2
-done
-[ -n "$new_pid" ] || fail "restoring the defaults started no new instance of the installed program"
-GAME_PID=$new_pid
+follow_new_instance "$prefix/bin/torvane" "$old_pid"
 [ "$(listing)" = "$before" ] || fail "the installed files changed"
 echo "installed game: played from $command, settings in ~/.config/torvane, defaults restored, installed files untouched"

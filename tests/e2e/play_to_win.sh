@@ -7,27 +7,8 @@ source "$(dirname "$0")/xsession.bash"
 
 start_x
 start_game
-eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
-LEFT=$X
-TOP=$Y
-COLUMN=$(( WIDTH / 3 ))
-PLAY_HEIGHT=$(( HEIGHT - 20 ))
-
-column_x() { echo $(( LEFT + ($1 - 1) * COLUMN + COLUMN / 2 )); }
-
-# The row just above the base of a board with this many disks.
-bottom_row_y() {
-  local row=$(( PLAY_HEIGHT / ($1 + 4) ))
-  echo $(( TOP + PLAY_HEIGHT - row - row / 2 ))
-}
-
-drag() {
-  local from=$1 to=$2
-  xdotool mousemove "$(column_x "$from")" "$(bottom_row_y 5)" mousedown 1
-  xdotool mousemove "$(column_x "$to")" $(( TOP + 20 ))
-  xdotool mousemove "$(column_x "$to")" $(( TOP + 25 )) mouseup 1
-  sleep 0.05
-}
+measure_board "$GAME_WINDOW"
+DRAG_PAUSE=0.05
 
 hanoi() {
   local n=$1 from=$2 to=$3 via=$4
@@ -38,9 +19,11 @@ hanoi() {
 }
 
 shot="$WORK/board.png"
-pixel() { pixel_of "$shot" "$1" "$2"; }
 # The colour beside a peg in the bottom row of a board with this many disks.
-bottom_colour() { pixel $(( $(column_x "$1") + COLUMN / 3 )) "$(bottom_row_y "$2")"; }
+bottom_colour() {
+  local DISKS=$2
+  pixel_of "$shot" $(( $(column_x "$1") + COLUMN / 3 )) "$(row_y 1)"
+}
 
 # Halfway: four disks moved to C, the longest still on B, A empty.
 hanoi 4 2 3 1

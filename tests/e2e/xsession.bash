@@ -9,7 +9,9 @@ WM_PID=""
 GAME_PID=""
 
 cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  # Killed outright: asked to end, the game would still save beside itself
+  # while its folder is being removed.
+  [ -n "$GAME_PID" ] && kill -KILL "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null || true
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
   rm -rf "$WORK"
@@ -98,13 +100,37 @@ row_y() {
   echo $(( TOP + PLAY_HEIGHT - row - disk * ($1 - 1) - disk / 2 ))
 }
 
-# Drags the top disk of one peg to another.
+# Drags the top disk of one peg to another, then waits DRAG_PAUSE seconds.
 drag() {
   local from=$1 to=$2
   xdotool mousemove "$(column_x "$from")" "$(row_y 1)" mousedown 1
   xdotool mousemove "$(column_x "$to")" $(( TOP + 20 ))
   xdotool mousemove "$(column_x "$to")" $(( TOP + 25 )) mouseup 1
-  sleep 0.3
+  sleep "${DRAG_PAUSE:-0.3}"
+}
+
+# Chooses "恢复初始参数.." in the context menu and answers OK: the ninth
+# entry, past one separator, is the eighth item.
+restore_defaults_by_menu() {
+  xdotool mousemove --window "$GAME_WINDOW" 40 30 click 3
+  sleep 0.5
+  for _ in $(seq 8); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.5
+  xdotool key Return
+}
+
+# Waits for an instance of the program $1 other than process $2, and makes it
+# the game the checks follow.
+follow_new_instance() {
+  local new_pid=""
+  for _ in $(seq 50); do
+    new_pid=$(pgrep -f "^$1" | grep -v "^$2\$" | head -n 1 || true)
+    [ -n "$new_pid" ] && break
+    sleep 0.2
+  done
+  [ -n "$new_pid" ] || fail "no new instance started"
+  GAME_PID=$new_pid
 }
 
 # Whether a disk lies in row k of a peg in the screenshot $shot: beside the
