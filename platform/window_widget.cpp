@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "platform/control_widgets.h"
 #include "platform/first_paint.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
@@ -119,7 +120,10 @@ QMargins WindowWidget::FrameMargins()
     if (windowFlags() & Qt::FramelessWindowHint)
         return {};
     // The native window must exist for the window system to report its frame.
-    winId();
+    // create() makes it without marking the window native, which winId()
+    // would do, and which would make every control of its owner native too.
+    if (!testAttribute(Qt::WA_WState_Created))
+        create();
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
@@ -234,11 +238,31 @@ void WindowWidget::resizeEvent(QResizeEvent*)
 
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
+    // A number typed just before closing counts: the close query saves it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* box = dynamic_cast<EditBoxWidget*>(child))
+            box->FinishTyping();
+    }
     EventArgs args;
     RaiseEvent(self_, Event::CloseQuery, args);
     event->ignore();
     if (!args.refuse)
         DestroyWindowLater(self_.window);
+}
+
+void WindowWidget::changeEvent(QEvent* event)
+{
+    // Some window managers (openbox) offer minimising a window without a
+    // minimise box, and minimise its owner with it: such a window, minimised
+    // while it was the active one, comes straight back.
+    const UnitTemplate* look = StoredData(self_);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && look && !look->minBox && isActiveWindow()) {
+        QTimer::singleShot(0, this, [this] {
+            showNormal();
+            activateWindow();
+        });
+    }
+    QWidget::changeEvent(event);
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event)
