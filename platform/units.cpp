@@ -41,12 +41,12 @@ QRect ScreenRect()
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-void ShowInPositionState(QWidget& widget, std::int32_t state)
+void ShowInPositionState(WindowWidget& widget, std::int32_t state)
 {
     if (state == start_position::Maximised)
         widget.showMaximized();
     else if (state == start_position::Minimised)
-        widget.showMinimized();
+        widget.ShowMinimised();
     else
         widget.showNormal();
 }

@@ -151,12 +151,14 @@ bool WindowWidget::event(QEvent* event)
     // Some window managers tell the frame only once the window is on screen:
     // the outer rectangle last asked for is then placed again, once.
     const QEvent::Type type = event->type();
+    // A maximised or minimised window keeps the place the window manager gave it.
     if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Paint) && !placing_ && requestedOuter_ &&
         !correctionPending_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_) {
         correctionPending_ = true;
         QTimer::singleShot(0, this, [this] {
             correctionPending_ = false;
-            if (requestedOuter_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_)
+            if (requestedOuter_ && windowState() == Qt::WindowNoState && windowHandle() &&
+                windowHandle()->frameMargins() != assumedFrame_)
                 SetOuterRect(*requestedOuter_);
             requestedOuter_.reset();
         });
@@ -270,6 +272,15 @@ void WindowWidget::keyPressEvent(QKeyEvent* event)
     const UnitTemplate* look = StoredData(self_);
     if (event->key() == Qt::Key_Escape && look && look->escCloses && !event->isAutoRepeat())
         close();
+}
+
+void WindowWidget::ShowMinimised()
+{
+    // The window system takes a window's first state from its native window
+    // as it was made: one made early to read the frame is made anew.
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+        destroy();
+    showMinimized();
 }
 
 void WindowWidget::FollowMouse(QPoint pressGlobal)

@@ -27,6 +27,8 @@ public:
     void DockStatusBar(QWidget* statusBar) { statusBar_ = statusBar; Dock(); }
     // Lets the window follow the mouse until the left button is released.
     void FollowMouse(QPoint pressGlobal);
+    // Shows the window minimised; its first showing starts it so.
+    void ShowMinimised();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

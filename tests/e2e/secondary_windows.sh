@@ -2,7 +2,8 @@
 # Under a window manager, every window the game opens takes the keyboard, so
 # that Esc closes it and not the game; the "必看" box gives the keyboard back
 # to the dialog; opening a window makes no native windows of the board's
-# labels; the settings dialog cannot be minimised (its owner would go with it).
+# labels, and the pause cover stays above a new game's board; the settings
+# dialog cannot be minimised (its owner would go with it).
 source "$(dirname "$0")/xsession.bash"
 
 start_x
@@ -70,4 +71,18 @@ xdotool key Escape
 sleep 0.7
 kill -0 "$GAME_PID" 2>/dev/null || fail "Esc after the dialog's minimise closed the game"
 [ "$(xdotool getwindowname "$GAME_WINDOW")" = "$main_title" ] || fail "the main window changed"
+
+# After those windows, a new game's board still lies under the pause cover.
+xdotool windowfocus --sync "$GAME_WINDOW"
+xdotool key Return
+sleep 0.5
+board_geometry 5
+drag_disk 2 1
+sleep 1.2
+xdotool key space
+sleep 0.5
+bottom_is_blue 2 && fail "the board is drawn over the pause cover"
+xdotool key space
+sleep 0.5
+bottom_is_blue 2 || fail "the board did not come back after the pause"
 echo "secondary windows: each active once open, closed by Esc; no native labels; dialog not minimisable"
