@@ -1,5 +1,6 @@
 #include "platform/control_widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -89,6 +91,34 @@ private:
     bool atOneStroke_ = false;
     std::function<void(bool)> edited_;
 };
+
+// Drop-down lists with Windows' narrow arrow button, so that entries as wide
+// as the list less its button show whole.
+class CompactComboStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QRect inner = option->rect.adjusted(1, 1, -1, -1);
+        const QRect arrow(inner.right() + 1 - ArrowWidth, inner.top(), ArrowWidth, inner.height());
+        return part == SC_ComboBoxArrow ? arrow : QRect(inner.left() + 1, inner.top(), arrow.left() - inner.left() - 1, inner.height());
+    }
+
+private:
+    static constexpr int ArrowWidth = 16;
+};
+
+QStyle* ComboStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new CompactComboStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
 
 // The number in a text as the number boxes read it (leading blanks, digits,
 // a fraction and an exponent, up to the first other character).
@@ -263,6 +293,7 @@ QWidget* CreateButton(const UnitRef& unit, const UnitTemplate& look, QWidget* pa
 QWidget* CreateComboBox(const UnitRef& unit, const UnitTemplate& look, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
+    combo->setStyle(ComboStyle());
     combo->setFont(ToQFont(look.font.value_or(Font{})));
     for (const std::string& item : look.items)
         combo->addItem(ToQString(item));

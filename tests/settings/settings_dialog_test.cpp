@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QToolButton>
 
@@ -377,6 +380,44 @@ private slots:
         QTest::mouseClick(WidgetOf(按钮1), Qt::LeftButton);
         QCOMPARE(shown, "信息：|" + QString::fromStdString(ShortcutHelpText()).replace("\r\n", "\n"));
         QVERIFY(UnitExists(设置窗口));
+    }
+
+    void everyControlButTheLabelsIsATabStop()
+    {
+        for (const UnitTemplate& unit : SettingsDialogTemplate().units) {
+            if (unit.kind == UnitKind::Label)
+                continue;
+            const UnitRef ref{SettingsDialogId, unit.id, unit.kind};
+            QWidget* control = unit.kind == UnitKind::EditBox ? LineOf(ref) : WidgetOf(ref);
+            QVERIFY2(control->focusPolicy() & Qt::TabFocus, unit.name.c_str());
+        }
+    }
+
+    void numbersAndListEntriesShowWhole()
+    {
+        for (const UnitRef& box : {编辑框盘数, 编辑框柱数, 编辑框主柱}) {
+            QLineEdit* line = LineOf(box);
+            QCOMPARE(line->width(), 32);
+            QStyleOptionFrame frame;
+            frame.initFrom(line);
+            frame.rect = line->rect();
+            frame.lineWidth = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, line);
+            // Qt keeps two pixels on either side of the text inside the contents.
+            const int room = line->style()->subElementRect(QStyle::SE_LineEditContents, &frame, line).width() - 4;
+            QVERIFY2(line->fontMetrics().horizontalAdvance("999") <= room, qPrintable(QString::number(room)));
+        }
+        for (const UnitRef& list : {组合框渐变, 组合框边框, 组合框修改对象}) {
+            auto* combo = qobject_cast<QComboBox*>(WidgetOf(list));
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.frame = true;
+            // Qt keeps a pixel on either side of the entry inside its field.
+            const int room =
+                combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() - 2;
+            for (int i = 0; i < combo->count(); ++i)
+                QVERIFY2(combo->fontMetrics().horizontalAdvance(combo->itemText(i)) <= room,
+                         qPrintable(combo->itemText(i) + " in " + QString::number(room)));
+        }
     }
 
     void escClosesAndStoresEverything()
