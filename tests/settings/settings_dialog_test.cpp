@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 
 #include "answer_message.h"
 #include "core/board.h"
@@ -393,8 +395,28 @@ private slots:
         }
     }
 
+    void theColourDialogSpeaksChinese()
+    {
+        QString title;
+        std::function<void()> answer = [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTimer::singleShot(10, answer);
+                return;
+            }
+            title = dialog->windowTitle();
+            dialog->reject();
+        };
+        QTimer::singleShot(0, answer);
+        PickColour(颜色选择器1, "moreColours");
+        QTRY_COMPARE(title, "选择颜色");
+    }
+
     void numbersAndListEntriesShowWhole()
     {
+        // The controls' face has 宋体's metrics at 9 points: digits 6 pixels wide, characters 12.
+        QCOMPARE(LineOf(编辑框盘数)->fontMetrics().horizontalAdvance("0"), 6);
+        QCOMPARE(WidgetOf(组合框渐变)->fontMetrics().horizontalAdvance("从"), 12);
         for (const UnitRef& box : {编辑框盘数, 编辑框柱数, 编辑框主柱}) {
             QLineEdit* line = LineOf(box);
             QCOMPARE(line->width(), 32);
