@@ -103,7 +103,9 @@ public:
             return QProxyStyle::subControlRect(control, option, part, widget);
         const QRect inner = option->rect.adjusted(1, 1, -1, -1);
         const QRect arrow(inner.right() + 1 - ArrowWidth, inner.top(), ArrowWidth, inner.height());
-        return part == SC_ComboBoxArrow ? arrow : QRect(inner.left() + 1, inner.top(), arrow.left() - inner.left() - 1, inner.height());
+        if (part == SC_ComboBoxArrow)
+            return arrow;
+        return QRect(inner.left() + 1, inner.top(), arrow.left() - inner.left() - 1, inner.height());
     }
 
 private:

@@ -434,8 +434,9 @@ private slots:
             option.initFrom(combo);
             option.frame = true;
             // Qt keeps a pixel on either side of the entry inside its field.
-            const int room =
-                combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() - 2;
+            const QRect field =
+                combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            const int room = field.width() - 2;
             for (int i = 0; i < combo->count(); ++i)
                 QVERIFY2(combo->fontMetrics().horizontalAdvance(combo->itemText(i)) <= room,
                          qPrintable(combo->itemText(i) + " in " + QString::number(room)));
