@@ -134,6 +134,11 @@ void TogglePause()
     if (ElapsedSeconds == 0)
         return;
     if (GetInt(GameClock, prop::Interval) != 0) {
+        // A disk held while the game pauses goes back to its peg, as at a new game.
+        if (DragActive) {
+            CancelDrag();
+            LayoutScene();
+        }
         SetInt(GameClock, prop::Interval, 0);
         PlaceCover();
         SetInt(标签暂停, prop::Visible, 1);

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidgetAction>
 #include <optional>
@@ -95,7 +96,12 @@ void ColourPickerWidget::OpenPalette()
     none->setObjectName("noColour");
     QAction* more = menu.addAction("其他颜色...");
     more->setObjectName("moreColours");
+    // Both the palette and the colour dialog handle events while open: the
+    // picker may be gone when they return.
+    const QPointer<ColourPickerWidget> self(this);
     QAction* picked = menu.exec(mapToGlobal(rect().bottomLeft()));
+    if (!self)
+        return;
     if (swatch) {
         Choose(*swatch);
     } else if (picked == none) {
@@ -103,7 +109,7 @@ void ColourPickerWidget::OpenPalette()
     } else if (picked == more) {
         const QColor start = colour_ == NoColour ? QColor(Qt::white) : ToQColor(colour_);
         const QColor chosen = QColorDialog::getColor(start, this, QString(), QColorDialog::DontUseNativeDialog);
-        if (chosen.isValid())
+        if (self && chosen.isValid())
             Choose(FromQColor(chosen));
     }
 }

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
 #include <vector>
 #include <utility>
@@ -20,11 +22,19 @@ void InitialiseServices(int& argc, char** argv)
 {
     if (QCoreApplication::instance())
         return;
+    // A native window for one widget must not turn its siblings native: the
+    // board's labels stay drawn in their window's surface, stacked as placed.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     application = new QApplication(argc, argv);
     // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
     for (const char* face : {"宋体", "SimSun"})
         QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The game speaks Chinese whatever the system's language, and so do Qt's
+    // own buttons and dialogs (确定, 取消, the colour dialog).
+    auto* translator = new QTranslator(application);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 void ShutdownServices()

@@ -1,6 +1,8 @@
 #include "platform/message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <utility>
 #include <vector>
@@ -49,7 +51,11 @@ int ShowMessage(const std::string& text, int flags, const std::string& title)
         box.addButton(button);
     const std::size_t defaultIndex = std::min<std::size_t>((flags & 0xF00) >> 8, choices.size() - 1);
     box.setDefaultButton(choices[defaultIndex].first);
+    // The window that was active gets the keyboard back once the box has closed.
+    const QPointer<QWidget> active = QApplication::activeWindow();
     box.exec();
+    if (active)
+        active->activateWindow();
     const auto clicked = box.standardButton(box.clickedButton());
     for (const auto& [button, result] : choices) {
         if (button == clicked)

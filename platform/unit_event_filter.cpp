@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/unit_registry.h"
+#include "platform/virtual_keys.h"
 #include "platform/window_widget.h"
 
 namespace {
@@ -32,6 +33,10 @@ bool RaiseMouse(const UnitRef& unit, Event event, const QMouseEvent& mouse, QPoi
     return RaiseEvent(unit, event, args);
 }
 
+// The unit the last left press went to, so that a double-click counts only
+// where both of its clicks landed.
+UnitRef lastLeftPress = EmptyUnitRef;
+
 std::optional<Event> MouseEventOf(const QMouseEvent& mouse, const UnitRef& unit)
 {
     switch (mouse.type()) {
@@ -48,15 +53,16 @@ std::optional<Event> MouseEventOf(const QMouseEvent& mouse, const UnitRef& unit)
     case QEvent::MouseMove:
         return Event::MouseMove;
     case QEvent::MouseButtonDblClick: {
-        if (mouse.button() != Qt::LeftButton)
+        // The second click is no press of its own: a disk is not lifted a
+        // second time, and a first click that continued the game on the
+        // pause cover does not make the second a double-click on the window.
+        if (mouse.button() != Qt::LeftButton || lastLeftPress != unit)
             return std::nullopt;
-        // A unit that does not take double-clicks sees the second click as a
-        // press, so a quick second lift of a disk is not lost.
         WindowRecord* window = FindWindow(unit.window);
         UnitRecord* record = window && window->loaded ? FindUnit(*window, unit.unit) : nullptr;
         if (record && HasBinding(*record, Event::DoubleClick))
             return Event::DoubleClick;
-        return Event::LeftDown;
+        return std::nullopt;
     }
     default:
         return std::nullopt;
@@ -99,14 +105,17 @@ bool UnitEventFilter::eventFilter(QObject* watched, QEvent* event)
             if (control && control->isEnabled())
                 return false;
         }
-        if (auto unitEvent = MouseEventOf(mouse, unit_))
+        const std::optional<Event> unitEvent = MouseEventOf(mouse, unit_);
+        if (mouse.type() == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton)
+            lastLeftPress = unit_;
+        if (unitEvent)
             RaiseMouse(unit_, *unitEvent, mouse, client.topLeft());
         return ownerDrawn_;
     }
     case QEvent::KeyPress: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         EventArgs args;
-        args.key = VirtualKeyCode(key.key(), key.modifiers() & Qt::KeypadModifier);
+        args.key = VirtualKeyCode(key);
         args.modifiers = ModifierState(key.modifiers());
         RaiseEvent(unit_, Event::KeyDown, args);
         // The widget still sees the key: a window closes on Esc after its key-down.
@@ -127,33 +136,4 @@ int ModifierState(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         state += modifier::Alt;
     return state;
-}
-
-int VirtualKeyCode(int qtKey, bool keypad)
-{
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return '0' + (qtKey - Qt::Key_0);
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 'A' + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return 112 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Plus: return keypad ? 107 : 187;
-    case Qt::Key_Equal: return 187;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Slash: return 191;
-    default: return 0;
-    }
 }

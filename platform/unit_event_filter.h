@@ -19,7 +19,5 @@ private:
     bool ownerDrawn_;
 };
 
-// Windows virtual key code of a Qt key (0 for a key the game has no code for).
-int VirtualKeyCode(int qtKey, bool keypad);
 // The modifier state of Qt's modifiers: Ctrl 1, Shift 2, Alt 4.
 int ModifierState(Qt::KeyboardModifiers modifiers);

@@ -1,5 +1,7 @@
 #include "platform/unit_registry.h"
 
+#include <utility>
+
 #include "platform/fatal.h"
 #include "platform/window_widget.h"
 
@@ -8,6 +10,18 @@ std::vector<UnitRef> eventStack;
 std::optional<ScreenPoint> eventCursor;
 std::unordered_map<std::int32_t, QPointer<QWidget>> handles;
 std::int32_t lastHandle = 0x10000;
+// Objects of removed units, held back while a handler runs: the handler or
+// one further out may belong to one of them, and the event processing of a
+// nested wait would otherwise delete them under it.
+std::vector<QPointer<QObject>> heldBack;
+
+void ReleaseHeldBack()
+{
+    for (const QPointer<QObject>& object : std::exchange(heldBack, {})) {
+        if (object)
+            object->deleteLater();
+    }
+}
 }  // namespace
 
 std::map<std::int32_t, WindowRecord>& Windows()
@@ -104,7 +118,17 @@ bool RaiseEvent(const UnitRef& ref, Event event, EventArgs& args)
     eventStack.push_back(ref);
     handler(args);
     eventStack.pop_back();
+    if (eventStack.empty())
+        ReleaseHeldBack();
     return true;
+}
+
+void DeleteWhenNoHandlerRuns(QObject* object)
+{
+    if (eventStack.empty())
+        object->deleteLater();
+    else
+        heldBack.emplace_back(object);
 }
 
 UnitRef EventUnit()

@@ -61,6 +61,9 @@ QWidget* WidgetForHandle(std::int32_t handle);
 // The unit is what EventUnit answers while the handler runs.
 bool RaiseEvent(const UnitRef& unit, Event event, EventArgs& args);
 bool HasBinding(const UnitRecord& unit, Event event);
+// Deletes the object of a removed unit once no handler is running any more,
+// from the event loop: until then it may be the object a handler runs for.
+void DeleteWhenNoHandlerRuns(QObject* object);
 
 // The screen position of the mouse event being handled, if one is.
 struct ScreenPoint {

@@ -41,12 +41,12 @@ QRect ScreenRect()
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-void ShowInPositionState(QWidget& widget, std::int32_t state)
+void ShowInPositionState(WindowWidget& widget, std::int32_t state)
 {
     if (state == start_position::Maximised)
         widget.showMaximized();
     else if (state == start_position::Minimised)
-        widget.showMinimized();
+        widget.ShowMinimised();
     else
         widget.showNormal();
 }
@@ -107,6 +107,7 @@ QWidget* CreateWidget(UnitRecord& unit, WindowWidget* window)
     }
     case UnitKind::ColorPicker: {
         auto* picker = new ColourPickerWidget(ref, data.gradient[0], window);
+        picker->setFocusPolicy(data.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
         UnitEventFilter::Attach(picker, ref, false);
         return picker;
     }
@@ -186,15 +187,15 @@ void RemoveUnit(WindowRecord& window, std::int32_t unitId)
                                  [unitId](const auto& unit) { return unit->data.id == unitId; });
     std::unique_ptr<UnitRecord> unit = std::move(*position);
     window.units.erase(position);
-    if (unit->timer)
-        unit->timer->deleteLater();
+    if (unit->timer) {
+        unit->timer->stop();
+        DeleteWhenNoHandlerRuns(unit->timer);
+    }
     if (QWidget* widget = unit->widget) {
         if (QWidget::mouseGrabber() == widget)
             widget->releaseMouse();
         widget->hide();
-        // Deleted once control is back in the event loop: the unit may be the
-        // one whose event is being handled.
-        widget->deleteLater();
+        DeleteWhenNoHandlerRuns(widget);
     }
 }
 
@@ -214,7 +215,7 @@ void DestroyWindowNow(std::int32_t windowId)
         RemoveUnit(*window, window->units.back()->data.id);
     if (QWidget* widget = window->self->widget) {
         widget->hide();
-        widget->deleteLater();
+        DeleteWhenNoHandlerRuns(widget);
     }
     window->self.reset();
     if (!AnyWindowLoaded()) {
@@ -247,10 +248,16 @@ void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
         action->setCheckable(entry.data.menuState & menu_state::Checked);
         action->setChecked(entry.data.menuState & menu_state::Checked);
         action->setEnabled(!(entry.data.menuState & menu_state::Disabled));
-        QObject::connect(action, &QAction::triggered, &menu, [ref = entry.Ref()] {
-            EventArgs args;
-            RaiseEvent(ref, Event::Clicked, args);
-        });
+        // The command runs from the event loop once the menu has finished with
+        // the click: a command that handles pending events (a message box, a
+        // new game) would otherwise delete the closed menu under its own code.
+        QObject::connect(
+            action, &QAction::triggered, qApp,
+            [ref = entry.Ref()] {
+                EventArgs args;
+                RaiseEvent(ref, Event::Clicked, args);
+            },
+            Qt::QueuedConnection);
     }
 }
 }  // namespace
@@ -334,7 +341,11 @@ bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)
         return true;
     if (modal)
         widget->setWindowModality(Qt::ApplicationModal);
-    ShowInPositionState(*widget, window->pendingPositionState.value_or(source.self.startPosition));
+    const std::int32_t state = window->pendingPositionState.value_or(source.self.startPosition);
+    ShowInPositionState(*widget, state);
+    // Window managers need not give a window shown later the keyboard: ask for it.
+    if (state != start_position::Minimised)
+        widget->activateWindow();
     return true;
 }
 

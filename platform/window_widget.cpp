@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "platform/control_widgets.h"
 #include "platform/first_paint.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
@@ -120,7 +121,10 @@ QMargins WindowWidget::FrameMargins()
     if (windowFlags() & Qt::FramelessWindowHint)
         return {};
     // The native window must exist for the window system to report its frame.
-    winId();
+    // create() makes it without marking the window native, which winId()
+    // would do, and which would make every control of its owner native too.
+    if (!testAttribute(Qt::WA_WState_Created))
+        create();
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
@@ -167,12 +171,14 @@ bool WindowWidget::event(QEvent* event)
     // Some window managers tell the frame only once the window is on screen:
     // the outer rectangle last asked for is then placed again, once.
     const QEvent::Type type = event->type();
+    // A maximised or minimised window keeps the place the window manager gave it.
     if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Paint) && !placing_ && requestedOuter_ &&
         !correctionPending_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_) {
         correctionPending_ = true;
         QTimer::singleShot(0, this, [this] {
             correctionPending_ = false;
-            if (requestedOuter_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_)
+            if (requestedOuter_ && windowState() == Qt::WindowNoState && windowHandle() &&
+                windowHandle()->frameMargins() != assumedFrame_)
                 SetOuterRect(*requestedOuter_);
             requestedOuter_.reset();
         });
@@ -254,6 +260,11 @@ void WindowWidget::resizeEvent(QResizeEvent*)
 
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
+    // A number typed just before closing counts: the close query saves it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* box = dynamic_cast<EditBoxWidget*>(child))
+            box->FinishTyping();
+    }
     EventArgs args;
     RaiseEvent(self_, Event::CloseQuery, args);
     event->ignore();
@@ -261,11 +272,35 @@ void WindowWidget::closeEvent(QCloseEvent* event)
         DestroyWindowLater(self_.window);
 }
 
+void WindowWidget::changeEvent(QEvent* event)
+{
+    // Some window managers (openbox) offer minimising a window without a
+    // minimise box, and minimise its owner with it: such a window, minimised
+    // while it was the active one, comes straight back.
+    const UnitTemplate* look = StoredData(self_);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && look && !look->minBox && isActiveWindow()) {
+        QTimer::singleShot(0, this, [this] {
+            showNormal();
+            activateWindow();
+        });
+    }
+    QWidget::changeEvent(event);
+}
+
 void WindowWidget::keyPressEvent(QKeyEvent* event)
 {
     const UnitTemplate* look = StoredData(self_);
     if (event->key() == Qt::Key_Escape && look && look->escCloses && !event->isAutoRepeat())
         close();
+}
+
+void WindowWidget::ShowMinimised()
+{
+    // The window system takes a window's first state from its native window
+    // as it was made: one made early to read the frame is made anew.
+    if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+        destroy();
+    showMinimized();
 }
 
 void WindowWidget::FollowMouse(QPoint pressGlobal)

@@ -27,11 +27,14 @@ public:
     void DockStatusBar(QWidget* statusBar) { statusBar_ = statusBar; Dock(); }
     // Lets the window follow the mouse until the left button is released.
     void FollowMouse(QPoint pressGlobal);
+    // Shows the window minimised; its first showing starts it so.
+    void ShowMinimised();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,8 +9,8 @@
 
 namespace {
 // A title bar can be grabbed when this much of it lies on one screen.
-constexpr int GripHeight = 24;
-constexpr int GripWidth = 64;
+constexpr int GripHeight = MinPlacementHeight;
+constexpr int GripWidth = MinPlacementWidth;
 
 bool TitleBarReachable(const Rect& window, const Rect& screen)
 {
@@ -26,17 +26,31 @@ std::int32_t Centred(std::int32_t start, std::int32_t room, std::int32_t size)
 {
     return start + std::max(0, (room - size) / 2);
 }
+
+// The start of a span of this size placed as near `start` as fits in the room.
+std::int32_t Inside(std::int32_t start, std::int32_t size, std::int32_t roomStart, std::int32_t room)
+{
+    const std::int64_t last = std::int64_t(roomStart) + room - size;
+    return std::int32_t(std::clamp<std::int64_t>(start, roomStart, std::max<std::int64_t>(roomStart, last)));
+}
 }  // namespace
 
 Rect PlacementOnScreen(Rect stored, const std::vector<Rect>& screens, const Rect& startScreen)
 {
     stored.width = std::max(stored.width, MinPlacementWidth);
     stored.height = std::max(stored.height, MinPlacementHeight);
-    const bool reachable = std::any_of(screens.begin(), screens.end(),
-                                       [&](const Rect& screen) { return TitleBarReachable(stored, screen); });
-    if (!reachable) {
-        stored.left = Centred(startScreen.left, startScreen.width, stored.width);
-        stored.top = Centred(startScreen.top, startScreen.height, stored.height);
+    const auto home = std::find_if(screens.begin(), screens.end(),
+                                   [&](const Rect& screen) { return TitleBarReachable(stored, screen); });
+    const Rect& screen = home != screens.end() ? *home : startScreen;
+    const bool oversize = stored.width > screen.width || stored.height > screen.height;
+    stored.width = std::min(stored.width, std::max(screen.width, MinPlacementWidth));
+    stored.height = std::min(stored.height, std::max(screen.height, MinPlacementHeight));
+    if (home == screens.end()) {
+        stored.left = Centred(screen.left, screen.width, stored.width);
+        stored.top = Centred(screen.top, screen.height, stored.height);
+    } else if (oversize) {
+        stored.left = Inside(stored.left, stored.width, screen.left, screen.width);
+        stored.top = Inside(stored.top, stored.height, screen.top, screen.height);
     }
     return stored;
 }

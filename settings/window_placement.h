@@ -3,12 +3,13 @@
 
 #include "platform/window_template.h"
 
-// The smallest stored window that still shows its title bar and a corner of the board.
-inline constexpr int MinPlacementWidth = 200;
-inline constexpr int MinPlacementHeight = 150;
+// A stored window smaller than this cannot be grabbed by its title bar: only
+// then is its size changed. Any size a player could choose is kept.
+inline constexpr int MinPlacementWidth = 64;
+inline constexpr int MinPlacementHeight = 24;
 
-// A stored window rectangle made usable: grown to the smallest usable size,
-// and, when its title bar could not be grabbed on any screen, moved onto the
-// start screen (centred, or at its top-left corner when it is larger).
-// Anything else is kept as stored.
+// A stored window rectangle made usable: grown to a size that can be grabbed;
+// fitted into the desktop area of its screen when larger than it; and, when
+// its title bar could not be grabbed on any screen, moved onto the start
+// screen (centred, fitted when larger). Anything else is kept as stored.
 Rect PlacementOnScreen(Rect stored, const std::vector<Rect>& screens, const Rect& startScreen);

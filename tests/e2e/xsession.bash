@@ -3,15 +3,18 @@
 set -euo pipefail
 
 GAME_BINARY="$1"
+CLIPBOARD_OWNER="${2:-}"
 WORK=$(mktemp -d)
 SERVER_PID=""
 WM_PID=""
 GAME_PID=""
+CLIPBOARD_PID=""
 
 cleanup() {
   # Killed outright: asked to end, the game would still save beside itself
   # while its folder is being removed.
   [ -n "$GAME_PID" ] && kill -KILL "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null || true
+  [ -n "$CLIPBOARD_PID" ] && kill "$CLIPBOARD_PID" 2>/dev/null || true
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
   rm -rf "$WORK"
@@ -136,3 +139,109 @@ follow_new_instance() {
 # Whether a disk lies in row k of a peg in the screenshot $shot: beside the
 # peg, which is half as wide as the shortest disk, yet within that disk.
 disk_at() { is_blue "$(pixel_of "$shot" $(( $(column_x "$1") + COLUMN * 3 / 40 )) "$(row_y "$2")")"; }
+
+SETTINGS_FILE="$WORK/Korvel·汉诺塔.ini"
+
+# Writes the settings file the next start reads, from UTF-8 lines, as the
+# game stores it (GBK, CRLF).
+write_settings() {
+  printf '%s\r\n' "$@" | iconv -f UTF-8 -t GB18030 >"$SETTINGS_FILE"
+}
+
+# One value of the settings file the game wrote.
+stored_value() {
+  iconv -f GB18030 -t UTF-8 "$SETTINGS_FILE" | tr -d '\r' | awk -F= -v key="$1" '$1 == key { print $2; exit }'
+}
+
+# The title of the window that has the keyboard.
+active_title() { xdotool getwindowname "$(xdotool getactivewindow)"; }
+
+# Waits until the window with the keyboard has this title.
+wait_for_active() {
+  for _ in $(seq 50); do
+    [ "$(active_title 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "'$1' did not become the active window (active: '$(active_title 2>/dev/null)')"
+}
+
+# How many X windows the main window holds inside it (its controls drawn in
+# its own surface hold none).
+native_children() { xwininfo -tree -id "$GAME_WINDOW" | grep -c '^ *0x' || true; }
+
+# Closes the game with Esc on its main window and waits for it to end.
+close_game() {
+  xdotool windowfocus --sync "$GAME_WINDOW"
+  xdotool key Escape
+  wait_for_exit || fail "the game ended with status $?"
+}
+
+# Where a window's client area begins on the screen, as "X Y" (under a window
+# manager, xdotool's window position counts the frame twice).
+client_origin() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'
+}
+
+# Moves the mouse to a point of a window's client area.
+move_to() {
+  local x y
+  read -r x y <<<"$(client_origin "$1")"
+  xdotool mousemove $((x + $2)) $((y + $3))
+}
+
+# The context menu's entry at this position (1 = "新游戏"), chosen with the keyboard.
+menu_command() {
+  move_to "$GAME_WINDOW" 40 30
+  xdotool click 3
+  sleep 0.5
+  local i
+  for i in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+}
+
+# The board of the main window in client coordinates, for a game of this
+# many disks: BOARD_COLUMN is one peg's column, BOARD_ROW one disk row.
+board_geometry() {
+  local size
+  size=$(xwininfo -id "$GAME_WINDOW" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }')
+  read -r CLIENT_WIDTH CLIENT_HEIGHT <<<"$size"
+  BOARD_COLUMN=$((CLIENT_WIDTH / 3))
+  PLAY_HEIGHT=$((CLIENT_HEIGHT - 20))
+  BOARD_ROW=$((PLAY_HEIGHT / ($1 + 4)))
+}
+# The middle of a peg's column, and the middle of the row just above the base.
+column_middle() { echo $((($1 - 1) * BOARD_COLUMN + BOARD_COLUMN / 2)); }
+bottom_row() { echo $((PLAY_HEIGHT - BOARD_ROW - BOARD_ROW / 2)); }
+
+# Drags the top disk of one peg onto another (3 pegs).
+drag_disk() {
+  move_to "$GAME_WINDOW" "$(column_middle "$1")" "$(bottom_row)"
+  xdotool mousedown 1
+  move_to "$GAME_WINDOW" "$(column_middle "$2")" 20
+  move_to "$GAME_WINDOW" "$(column_middle "$2")" 25
+  xdotool mouseup 1
+  sleep 0.2
+}
+
+# The colour of a point of the main window's client area on screen, as "r g b".
+client_colour() {
+  local x y shot="$WORK/client_colour.png"
+  read -r x y <<<"$(client_origin "$GAME_WINDOW")"
+  import -window root "$shot"
+  pixel_of "$shot" $((x + $1)) $((y + $2))
+}
+# Whether a peg holds a disk in the row just above the base: a point beside
+# the peg that even the shortest disk covers.
+bottom_is_blue() { is_blue "$(client_colour $(($(column_middle "$1") + BOARD_COLUMN * 3 / 40)) "$(bottom_row)")"; }
+
+# Puts a text on the clipboard (held by a program of its own until the end).
+set_clipboard() {
+  [ -n "$CLIPBOARD_PID" ] && kill "$CLIPBOARD_PID" 2>/dev/null || true
+  "$CLIPBOARD_OWNER" "$1" >"$WORK/clipboard.out" 2>/dev/null &
+  CLIPBOARD_PID=$!
+  for _ in $(seq 50); do
+    grep -q ready "$WORK/clipboard.out" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the clipboard could not be set"
+}

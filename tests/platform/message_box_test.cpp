@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +46,13 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        RegisterWindowTemplate(AnchorWindow());
+        RegisterWindowTemplate(TestWindow());
+        QVERIFY(LoadWindow(锚窗口));
+    }
+
     void buttonsMapToTheirCodes_data()
     {
         QTest::addColumn<int>("flags");
@@ -74,6 +82,42 @@ private slots:
         AnswerNextBox(shown, QMessageBox::StandardButton(press));
         QCOMPARE(ShowMessage("要继续吗？", flags), result);
         QCOMPARE(shown.buttons.size(), buttonCount);
+    }
+
+    void standardButtonsReadChinese_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("ok cancel") << mb::OkCancel << QStringList{"确定", "取消"};
+        QTest::newRow("yes no") << mb::YesNo << QStringList{"是", "否"};
+    }
+
+    void standardButtonsReadChinese()
+    {
+        QFETCH(int, flags);
+        QFETCH(QStringList, buttons);
+        Shown shown;
+        AnswerNextBox(shown, QMessageBox::NoButton);
+        ShowMessage("点击确定", flags);
+        // Without their keyboard mnemonics: "是(&Y)" reads "是".
+        for (QString& caption : shown.buttons)
+            caption.remove(QRegularExpression("\\(&\\w\\)|&"));
+        shown.buttons.sort();
+        buttons.sort();
+        QCOMPARE(shown.buttons, buttons);
+    }
+
+    void theWindowActiveBeforeTheBoxIsActiveAgainAfterIt()
+    {
+        QVERIFY(LoadWindow(测试窗口));
+        QWidget* window = WidgetOf(测试窗口);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        Shown shown;
+        AnswerNextBox(shown, QMessageBox::Ok);
+        ShowMessage("必看");
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        DestroyUnit(测试窗口);
+        QTRY_VERIFY(!UnitExists(测试窗口));
     }
 
     void theDefaultTitleAndLineBreaks()

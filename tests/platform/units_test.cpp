@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -43,6 +46,32 @@ QByteArray SmallJpeg()
 Bytes ToBytes(const QByteArray& data)
 {
     return Bytes(data.begin(), data.end());
+}
+constexpr std::int32_t MenuWindowId = 0x52000300;
+constexpr UnitRef 菜单窗口{MenuWindowId, 0x06000300, UnitKind::window};
+constexpr UnitRef 菜单文件1{MenuWindowId, 0x16000301, UnitKind::menu};
+constexpr UnitRef 菜单甲{MenuWindowId, 0x16000302, UnitKind::menu};
+
+// A window with a hidden menu of one entry, to be popped up.
+WindowTemplate MenuWindow()
+{
+    WindowTemplate window;
+    window.windowId = MenuWindowId;
+    window.self.kind = UnitKind::window;
+    window.self.id = 菜单窗口.unit;
+    window.self.rect = {0, 0, 200, 150};
+    UnitTemplate file;
+    file.kind = UnitKind::menu;
+    file.id = 菜单文件1.unit;
+    file.text = "文件";
+    file.menuState = menu_state::Hidden;
+    UnitTemplate entry;
+    entry.kind = UnitKind::menu;
+    entry.id = 菜单甲.unit;
+    entry.text = "甲";
+    entry.menuLevel = 1;
+    window.units = {file, entry};
+    return window;
 }
 }  // namespace
 
@@ -333,6 +362,51 @@ private slots:
         QVERIFY(existedAfterTheCall);
         QVERIFY(goneAfterTheLoop);
         QVERIFY(UnitExists(锚窗口));
+    }
+
+    void aUnitDestroyedDuringItsHandlersWaitLivesUntilTheHandlerEnds()
+    {
+        UnitRef clone;
+        QVERIFY(CloneUnit(标签甲, clone));
+        QPointer<QWidget> widget = WidgetOf(clone);
+        bool aliveAfterTheWait = false;
+        FindUnit(*FindWindow(TestWindowId), clone.unit)->data.events = {{Event::LeftDown, [&](EventArgs&) {
+            // Another event, handled inside the wait, destroys the unit.
+            QTimer::singleShot(0, [&] { DestroyUnit(clone); });
+            for (int i = 0; i < 3; ++i) {
+                QTest::qWait(10);
+                ProcessPendingMessages();
+            }
+            aliveAfterTheWait = !widget.isNull();
+        }}};
+        SetInt(clone, prop::Left, 200);
+        QTest::mousePress(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(210, 20));
+        QVERIFY(aliveAfterTheWait);
+        QVERIFY(!UnitExists(clone));
+        QTRY_VERIFY(widget.isNull());
+        QTest::mouseRelease(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(210, 20));
+    }
+
+    void aMenuCommandRunsOnceItsMenuIsGone()
+    {
+        RegisterWindowTemplate(MenuWindow());
+        QVERIFY(LoadWindow(菜单窗口));
+        QPointer<QMenu> menu;
+        bool ran = false;
+        bool menuAlive = true;
+        FindUnit(*FindWindow(MenuWindowId), 菜单甲.unit)->data.events = {{Event::Clicked, [&](EventArgs&) {
+            ran = true;
+            menuAlive = !menu.isNull();
+        }}};
+        PopupMenu(菜单窗口, 菜单文件1, 50, 50);
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_VERIFY(ran);
+        QVERIFY(!menuAlive);
+        DestroyUnit(菜单窗口);
+        QTRY_VERIFY(!UnitExists(菜单窗口));
     }
 
     void truncatedOrBrokenPicturesGiveNoPicture()

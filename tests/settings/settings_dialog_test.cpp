@@ -1,12 +1,17 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 
 #include "answer_message.h"
 #include "core/board.h"
@@ -47,6 +52,7 @@ void Paste(const UnitRef& box, const QString& text)
     QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
 }
 
+// Typing key by key: nothing is taken until the number is finished.
 void TypeOver(const UnitRef& box, const QString& keys)
 {
     QLineEdit* line = LineOf(box);
@@ -58,14 +64,37 @@ void TypeOver(const UnitRef& box, const QString& keys)
         QTest::keyClicks(line, keys);
 }
 
+// How the player shows that a typed number is finished.
+enum class Finish { Enter, FocusLeaves, Pause };
+
+void FinishTyping(const UnitRef& box, Finish how)
+{
+    switch (how) {
+    case Finish::Enter: QTest::keyClick(LineOf(box), Qt::Key_Return); break;
+    case Finish::FocusLeaves: QTest::keyClick(LineOf(box), Qt::Key_Tab); break;
+    case Finish::Pause: QTest::qWait(1500); break;
+    }
+}
+
+void TypeAndFinish(const UnitRef& box, const QString& keys)
+{
+    TypeOver(box, keys);
+    FinishTyping(box, Finish::Enter);
+}
+
+// The spinner's arrows sit just right of their box.
 void Spin(const UnitRef& box, Qt::ArrowType arrow, int clicks)
 {
-    for (QToolButton* button : WidgetOf(box)->findChildren<QToolButton*>()) {
-        if (button->arrowType() == arrow) {
-            for (int i = 0; i < clicks; ++i)
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
+    const QRect boxRect = WidgetOf(box)->geometry();
+    for (QToolButton* button : WidgetOf(设置窗口)->findChildren<QToolButton*>()) {
+        const QWidget* spinner = button->parentWidget();
+        if (button->arrowType() != arrow || spinner->x() != boxRect.right() + 1 || spinner->y() != boxRect.y())
+            continue;
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(button, Qt::LeftButton);
+        return;
     }
+    QFAIL("no spinner beside the box");
 }
 
 // The player picks an entry of a drop-down list from the keyboard.
@@ -104,6 +133,8 @@ std::vector<ElementStyle> DiskStyles()
     return styles;
 }
 }  // namespace
+
+Q_DECLARE_METATYPE(Finish)
 
 class SettingsDialogTest : public QObject {
     Q_OBJECT
@@ -151,22 +182,65 @@ private slots:
         QCOMPARE(NewGamesSoFar(), before);
     }
 
-    void aDiskCountBelowThreeBecomesThree_data()
+    void aTypedNumberCountsOnceFinished_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("2") << "2";
-        QTest::newRow("cleared") << "";
+        QTest::addColumn<Finish>("finish");
+        QTest::addColumn<int>("disks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("100, then a pause") << "100" << Finish::Pause << 100 << "100";
+        QTest::newRow("12, then Enter") << "12" << Finish::Enter << 12 << "12";
+        QTest::newRow("12, then the focus leaves") << "12" << Finish::FocusLeaves << 12 << "12";
+        QTest::newRow("2, corrected") << "2" << Finish::FocusLeaves << 3 << "3";
+        QTest::newRow("cleared, corrected") << "" << Finish::Enter << 3 << "3";
     }
 
-    void aDiskCountBelowThreeBecomesThree()
+    void aTypedNumberCountsOnceFinished()
     {
         QFETCH(QString, typed);
+        QFETCH(Finish, finish);
+        QFETCH(int, disks);
+        QFETCH(QString, shown);
         const int before = NewGamesSoFar();
         TypeOver(编辑框盘数, typed);
-        QCOMPARE(Shown(编辑框盘数), "3");
-        QCOMPARE(GameSettings.DiskCount, 3);
+        QCOMPARE(GameSettings.DiskCount, 5);
+        QCOMPARE(NewGamesSoFar(), before);
+        FinishTyping(编辑框盘数, finish);
+        QCOMPARE(Shown(编辑框盘数), shown);
+        QCOMPARE(GameSettings.DiskCount, disks);
         QCOMPARE(NewGamesSoFar(), before + 1);
-        QVERIFY(!(Pegs[4].Slots[3] == EmptyUnitRef));
+        QVERIFY(!(Pegs[4].Slots[disks] == EmptyUnitRef));
+    }
+
+    void aPastedTextIsReadAsANumberAtOnce_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("disks");
+        QTest::newRow("leading blanks") << "  15" << 15;
+        QTest::newRow("a fraction") << "7.5" << 7;
+        QTest::newRow("words after it") << "20 disks" << 20;
+    }
+
+    void aPastedTextIsReadAsANumberAtOnce()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(int, disks);
+        const int before = NewGamesSoFar();
+        Paste(编辑框盘数, pasted);
+        QCOMPARE(GameSettings.DiskCount, disks);
+        QCOMPARE(NewGamesSoFar(), before + 1);
+        Spin(编辑框盘数, Qt::UpArrow, 1);
+        QCOMPARE(Shown(编辑框盘数), QString::number(disks + 1));
+        QCOMPARE(NewGamesSoFar(), before + 2);
+    }
+
+    void closingTakesANumberStillBeingTyped()
+    {
+        TypeOver(编辑框盘数, "9");
+        QTest::keyClick(LineOf(编辑框盘数), Qt::Key_Escape);
+        QTRY_VERIFY(!UnitExists(设置窗口));
+        QCOMPARE(GameSettings.DiskCount, 9);
+        QCOMPARE(ReadProfileText(TestSettingsPath(), "综合", "横数"), "9");
     }
 
     void typedCountsGoBeyondTheSpinner_data()
@@ -205,7 +279,7 @@ private slots:
 
     void lettersCannotBeTyped()
     {
-        TypeOver(编辑框盘数, "7x");
+        TypeAndFinish(编辑框盘数, "7x");
         QCOMPARE(Shown(编辑框盘数), "7");
         QCOMPARE(GameSettings.DiskCount, 7);
     }
@@ -213,7 +287,7 @@ private slots:
     void fewerPegsMoveTheMainPegToTheMiddle()
     {
         const int before = NewGamesSoFar();
-        TypeOver(编辑框柱数, "3");
+        TypeAndFinish(编辑框柱数, "3");
         QCOMPARE(Shown(编辑框主柱), "2");
         QCOMPARE(GameSettings.PegCount, 3);
         QCOMPARE(GameSettings.MainPeg, 2);
@@ -328,6 +402,65 @@ private slots:
         QTest::mouseClick(WidgetOf(按钮1), Qt::LeftButton);
         QCOMPARE(shown, "信息：|" + QString::fromStdString(ShortcutHelpText()).replace("\r\n", "\n"));
         QVERIFY(UnitExists(设置窗口));
+    }
+
+    void everyControlButTheLabelsIsATabStop()
+    {
+        for (const UnitTemplate& unit : SettingsDialogTemplate().units) {
+            if (unit.kind == UnitKind::Label)
+                continue;
+            const UnitRef ref{SettingsDialogId, unit.id, unit.kind};
+            QWidget* control = unit.kind == UnitKind::EditBox ? LineOf(ref) : WidgetOf(ref);
+            QVERIFY2(control->focusPolicy() & Qt::TabFocus, unit.name.c_str());
+        }
+    }
+
+    void theColourDialogSpeaksChinese()
+    {
+        QString title;
+        std::function<void()> answer = [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTimer::singleShot(10, answer);
+                return;
+            }
+            title = dialog->windowTitle();
+            dialog->reject();
+        };
+        QTimer::singleShot(0, answer);
+        PickColour(颜色选择器1, "moreColours");
+        QTRY_COMPARE(title, "选择颜色");
+    }
+
+    void numbersAndListEntriesShowWhole()
+    {
+        // The controls' face has 宋体's metrics at 9 points: digits 6 pixels wide, characters 12.
+        QCOMPARE(LineOf(编辑框盘数)->fontMetrics().horizontalAdvance("0"), 6);
+        QCOMPARE(WidgetOf(组合框渐变)->fontMetrics().horizontalAdvance("从"), 12);
+        for (const UnitRef& box : {编辑框盘数, 编辑框柱数, 编辑框主柱}) {
+            QLineEdit* line = LineOf(box);
+            QCOMPARE(line->width(), 32);
+            QStyleOptionFrame frame;
+            frame.initFrom(line);
+            frame.rect = line->rect();
+            frame.lineWidth = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, line);
+            // Qt keeps two pixels on either side of the text inside the contents.
+            const int room = line->style()->subElementRect(QStyle::SE_LineEditContents, &frame, line).width() - 4;
+            QVERIFY2(line->fontMetrics().horizontalAdvance("999") <= room, qPrintable(QString::number(room)));
+        }
+        for (const UnitRef& list : {组合框渐变, 组合框边框, 组合框修改对象}) {
+            auto* combo = qobject_cast<QComboBox*>(WidgetOf(list));
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.frame = true;
+            // Qt keeps a pixel on either side of the entry inside its field.
+            const QRect field =
+                combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            const int room = field.width() - 2;
+            for (int i = 0; i < combo->count(); ++i)
+                QVERIFY2(combo->fontMetrics().horizontalAdvance(combo->itemText(i)) <= room,
+                         qPrintable(combo->itemText(i) + " in " + QString::number(room)));
+        }
     }
 
     void escClosesAndStoresEverything()

@@ -33,11 +33,17 @@ private slots:
             << Rect{2000, 1000, 619, 434} << Rect{2000, 1000, 619, 434};
         QTest::newRow("too small keeps its place") << Rect{300, 200, 10, 5}
                                                    << Rect{300, 200, MinPlacementWidth, MinPlacementHeight};
+        QTest::newRow("a size a player could choose is kept") << Rect{300, 200, 150, 100}
+                                                              << Rect{300, 200, 150, 100};
         QTest::newRow("larger than the start screen and lost")
-            << Rect{50000, 50000, 4000, 3000} << Rect{0, 0, 4000, 3000};
+            << Rect{50000, 50000, 4000, 3000} << Rect{0, 0, 1920, 1040};
+        QTest::newRow("larger than its screen: fitted into it") << Rect{10, 5, 3000, 2000} << Rect{0, 0, 1920, 1040};
+        QTest::newRow("wider than the second screen: fitted into it")
+            << Rect{2500, 100, 1500, 600} << Rect{1920, 100, 1280, 600};
+        QTest::newRow("taller than its screen: moved up into it")
+            << Rect{100, 500, 619, 1200} << Rect{100, 0, 619, 1040};
         QTest::newRow("extreme values do not overflow")
-            << Rect{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX}
-            << Rect{0, 0, INT32_MAX, INT32_MAX};
+            << Rect{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX} << Rect{0, 0, 1920, 1040};
     }
 
     void storedRectangleIsMadeUsable()
