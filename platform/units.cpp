@@ -247,10 +247,16 @@ void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
         action->setCheckable(entry.data.menuState & menu_state::Checked);
         action->setChecked(entry.data.menuState & menu_state::Checked);
         action->setEnabled(!(entry.data.menuState & menu_state::Disabled));
-        QObject::connect(action, &QAction::triggered, &menu, [ref = entry.Ref()] {
-            EventArgs args;
-            RaiseEvent(ref, Event::Clicked, args);
-        });
+        // Queued: the handler runs once the menu has finished its own key or
+        // mouse handling. Run inside it, a handler that lets events through
+        // would delete the menu (it deletes itself on close) under Qt's feet.
+        QObject::connect(
+            action, &QAction::triggered, window.Widget(),
+            [ref = entry.Ref()] {
+                EventArgs args;
+                RaiseEvent(ref, Event::Clicked, args);
+            },
+            Qt::QueuedConnection);
     }
 }
 }  // namespace

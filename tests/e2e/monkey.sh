@@ -5,7 +5,7 @@
 # answer to the window manager's _NET_WM_PING within 5 s, asked every 3 s) and
 # the game's memory (RSS) every 10 s. The seed makes the actions repeatable.
 # Usage: monkey.sh GAME_BINARY [MINUTES] [SEED]
-# Writes events.log, game.log and memory.csv to a folder monkey/ beside the binary.
+# Writes events.log, actions.log, game.log and memory.csv to a folder monkey/ beside the binary.
 source "$(dirname "$0")/xsession.bash"
 
 MINUTES=${2:-1}
@@ -22,7 +22,11 @@ ADOPTED=0
 GAME_WINDOW=""
 
 note() { echo "[$(( SECONDS - START ))s] $*" >>"$REPORT/events.log"; }
-x() { xdotool "$@" >/dev/null 2>&1 || true; }
+# Every X client call has a bound of its own, so the monkey itself never waits for ever.
+x() {
+  echo "$(( SECONDS - START )) $*" >>"$REPORT/actions.log"
+  timeout 10 xdotool "$@" >/dev/null 2>&1 || true
+}
 
 # A game this folder's executable started by itself (恢复初始参数 starts a new
 # one and ends): it is taken over instead of starting another.
@@ -91,8 +95,11 @@ count_sanitizer_reports() {
 check_answers() {
   [ -n "$GAME_WINDOW" ] || { find_main_window; return 0; }
   local status=0
-  "$PING" "$GAME_WINDOW" 5000 || status=$?
-  if [ "$status" -eq 2 ]; then
+  timeout 20 "$PING" "$GAME_WINDOW" 5000 || status=$?
+  if [ "$status" -eq 124 ]; then
+    OTHER_PROBLEMS=$(( OTHER_PROBLEMS + 1 ))
+    note "PROBLEM: the X server did not answer the ping probe within 20 s"
+  elif [ "$status" -eq 2 ]; then
     find_main_window
   elif [ "$status" -eq 1 ] && kill -0 "$GAME_PID" 2>/dev/null; then
     HANGS=$(( HANGS + 1 ))
@@ -113,7 +120,7 @@ sample_memory() {
 random_point() {
   local X=0 Y=0 WIDTH=1280 HEIGHT=1024
   if [ -n "$GAME_WINDOW" ] && [ $(( RANDOM % 10 )) -gt 0 ]; then
-    eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')" || true
+    eval "$(timeout 10 xdotool getwindowgeometry --shell "$GAME_WINDOW" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')" || true
   fi
   echo "$(( X + RANDOM % (WIDTH > 0 ? WIDTH : 1) )) $(( Y + RANDOM % (HEIGHT > 0 ? HEIGHT : 1) ))"
 }
@@ -123,7 +130,7 @@ random_point() {
 window_point() {
   local X=0 Y=0 WIDTH=1 HEIGHT=1
   [ -n "$GAME_WINDOW" ] &&
-    eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')" || true
+    eval "$(timeout 10 xdotool getwindowgeometry --shell "$GAME_WINDOW" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')" || true
   echo "$(( X + RANDOM % WIDTH )) $(( Y + RANDOM % HEIGHT ))"
 }
 
@@ -152,7 +159,7 @@ random_action() {
     read -r px py <<<"$(window_point)"
     x mousemove "$px" "$py" click 3
     sleep 0.2
-    x key --repeat $(( RANDOM % 14 )) --delay 20 Down
+    x key --repeat $(( 1 + RANDOM % 13 )) --delay 20 Down
     x key Return
   elif [ "$choice" -lt 98 ]; then
     x key Escape
