@@ -113,7 +113,10 @@ check_answers() {
 sample_memory() {
   local rss
   rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$GAME_PID/status" 2>/dev/null) || return 0
-  [ -n "$rss" ] && echo "$(( SECONDS - START )),$GAME_PID,$rss" >>"$REPORT/memory.csv"
+  # A game that has just ended (not yet waited for) has no VmRSS line.
+  if [ -n "$rss" ]; then
+    echo "$(( SECONDS - START )),$GAME_PID,$rss" >>"$REPORT/memory.csv"
+  fi
 }
 
 # A random point: inside the main window mostly, anywhere on the screen sometimes.
@@ -131,7 +134,7 @@ window_point() {
   local X=0 Y=0 WIDTH=1 HEIGHT=1
   [ -n "$GAME_WINDOW" ] &&
     eval "$(timeout 10 xdotool getwindowgeometry --shell "$GAME_WINDOW" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')" || true
-  echo "$(( X + RANDOM % WIDTH )) $(( Y + RANDOM % HEIGHT ))"
+  echo "$(( X + RANDOM % (WIDTH > 0 ? WIDTH : 1) )) $(( Y + RANDOM % (HEIGHT > 0 ? HEIGHT : 1) ))"
 }
 
 KEYS=(Return ctrl+Return space F1 ctrl+KP_Add ctrl+KP_Subtract shift+KP_Add shift+KP_Subtract
