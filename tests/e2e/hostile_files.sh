@@ -2,7 +2,8 @@
 # Hostile files beside the game, one row each, against the real start-up path:
 # whatever lies in 背景图库 or in place of the settings file, the game shows its
 # first frame within 20 s, plays a move, keeps its peak memory within 64 MiB of
-# that of a game without them, and closes within 10 s of Esc.
+# that of a game without them (a 100 MB settings file may add its own size
+# twice over), and closes within 10 s of Esc.
 source "$(dirname "$0")/xsession.bash"
 
 pictures="$WORK/背景图库"
@@ -67,6 +68,8 @@ row_giant_bmp() { mkdir "$pictures"; giant_bmp >"$pictures/giant.jpg"; }
 row_settings_fifo() { mkfifo "$ini"; }
 row_settings_dev_zero() { ln -s /dev/zero "$ini"; }
 row_settings_100_mb() {
+  # The file may well be held in memory once or twice.
+  ALLOWANCE_KB=$(( 256 * 1024 ))
   cat "$WORK/stored.ini" >"$ini"
   awk 'BEGIN { for (i = 0; i < 5000000; ++i) printf "filler%d=%s\r\n", i, "x" }' >>"$ini"
   truncate -s 100M "$ini"
@@ -113,7 +116,7 @@ play_round() {
   shows_disk "$peg_a" "$bottom" || { echo "the move was not played"; stop_game; return 1; }
   local peak
   peak=$(peak_kb)
-  [ "$peak" -lt $(( PLAIN_PEAK_KB + 64 * 1024 )) ] ||
+  [ "$peak" -lt $(( PLAIN_PEAK_KB + 64 * 1024 + ALLOWANCE_KB )) ] ||
     { echo "peak memory ${peak} kB, a plain game's ${PLAIN_PEAK_KB} kB"; stop_game; return 1; }
   xdotool windowfocus --sync "$window" key Escape
   local status=0
@@ -143,6 +146,7 @@ rows=(giant_jpeg giant_progressive_jpeg corrupt_jpeg giant_gif giant_bmp setting
 failed=()
 for row in "${rows[@]}"; do
   rm -rf "$pictures" "$ini" "$WORK"/Korvel*
+  ALLOWANCE_KB=0
   "row_$row"
   if result=$(play_round); then
     echo "PASS $row: $result"
