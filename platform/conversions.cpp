@@ -48,7 +48,11 @@ long long LeadingDigitExponent(std::string_view digits, std::size_t pointAt, lon
         return std::numeric_limits<long long>::min();
     const long long position = first < pointAt ? static_cast<long long>(pointAt - first) - 1
                                                : static_cast<long long>(pointAt) - static_cast<long long>(first);
-    return exponent + position;
+    // Saturates: an exponent near the limits of long long must not wrap round.
+    long long sum = 0;
+    if (__builtin_add_overflow(exponent, position, &sum))
+        return position > 0 ? std::numeric_limits<long long>::max() : std::numeric_limits<long long>::min();
+    return sum;
 }
 
 // Half away from zero for v >= 0, with the lift for values stored just short
@@ -224,7 +228,7 @@ double ToNumber(const std::string& text)
         if (exponentEnd > digits) {
             const auto parsed = std::from_chars(all.data() + digits, all.data() + exponentEnd, exponent);
             if (parsed.ec == std::errc::result_out_of_range)
-                exponent = std::numeric_limits<long long>::max() / 2;
+                exponent = std::numeric_limits<long long>::max();
             if (all[digits - 1] == '-')
                 exponent = -exponent;
             end = exponentEnd;

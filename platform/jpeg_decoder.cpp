@@ -1,5 +1,7 @@
 #include "platform/jpeg_decoder.h"
 
+#include "platform/picture_limits.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -44,6 +46,12 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
+    // Refused before anything is decoded: the header alone can declare gigapixels.
+    if (std::int64_t{info.image_width} * info.image_height > MaxPicturePixels)
+        return false;
+    // Buffers beyond this make libjpeg ask for a backing store, which it has
+    // not, and so end in an error instead of an allocation.
+    info.mem->max_memory_to_use = MaxJpegDecoderMemory;
     info.out_color_space = JCS_EXT_RGBX;
     ChooseScale(info, cover);
     jpeg_start_decompress(&info);

@@ -4,6 +4,7 @@
 #include "platform/bytes.h"
 
 // A picture file held in memory, its format recognised from its content
-// (JPEG through libjpeg, GIF and BMP through Qt). Anything unreadable gives an empty image.
+// (JPEG through libjpeg, GIF and BMP through Qt). Anything unreadable, or larger
+// than the limits of picture_limits.h, gives an empty image.
 // With a size to cover, a JPEG may come out smaller than its full size, but still covering it.
 QImage DecodePicture(const Bytes& bytes, QSize cover = {});

@@ -28,7 +28,8 @@ const QImage& WindowPicture::Image(QSize cover)
 const QPixmap& WindowPicture::Stretched(QSize size, qreal devicePixelRatio)
 {
     if (stretched_.size() != size || stretched_.devicePixelRatio() != devicePixelRatio) {
-        const QImage& image = Image(size);
+        // Nothing to stretch to: an empty size would otherwise decode the picture at its full size.
+        const QImage& image = size.isEmpty() ? QImage() : Image(size);
         stretched_ = image.isNull() ? QPixmap()
                                     : QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio,
                                                                       Qt::SmoothTransformation));

@@ -137,6 +137,15 @@ void ConversionsTest::toNumber_data()
     QTest::newRow("overflow without exponent") << QString(400, u'9') << HUGE_VAL;
     QTest::newRow("underflow") << "1e-400" << 0.0;
     QTest::newRow("underflow, leading zeros") << "0." + QString(400, u'0') + "1" << 0.0;
+    QTest::newRow("largest exponent") << "10e9223372036854775807" << HUGE_VAL;
+    QTest::newRow("largest exponent, fraction") << "0.01e9223372036854775807" << HUGE_VAL;
+    QTest::newRow("largest exponent, zero") << "0e9223372036854775807" << 0.0;
+    QTest::newRow("exponent beyond long long") << "1e99999999999999999999" << HUGE_VAL;
+    QTest::newRow("smallest exponent") << "10e-9223372036854775808" << 0.0;
+    QTest::newRow("smallest exponent, many digits") << QString(40, u'9') + "e-9223372036854775807" << 0.0;
+    QTest::newRow("negative, largest exponent") << "-10e9223372036854775807" << -HUGE_VAL;
+    QTest::newRow("subnormal") << "1e-310" << 1e-310;
+    QTest::newRow("smallest subnormal") << "4.9406564584124654e-324" << 4.9406564584124654e-324;
 }
 
 void ConversionsTest::toNumber()
