@@ -113,7 +113,8 @@ play_round() {
   xdotool mousemove "$peg_b" "$bottom" mousedown 1
   xdotool mousemove "$peg_a" $(( Y + 20 ))
   xdotool mousemove "$peg_a" $(( Y + 25 )) mouseup 1
-  shows_disk "$peg_a" "$bottom" || { echo "the move was not played"; stop_game; return 1; }
+  # Beside the middle, where the disk's number is written in yellow.
+  shows_disk $(( peg_a + column * 3 / 40 )) "$bottom" || { echo "the move was not played"; stop_game; return 1; }
   local peak
   peak=$(peak_kb)
   [ "$peak" -lt $(( PLAIN_PEAK_KB + 64 * 1024 + ALLOWANCE_KB )) ] ||

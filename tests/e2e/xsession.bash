@@ -3,7 +3,7 @@
 set -euo pipefail
 
 GAME_BINARY="$1"
-CLIPBOARD_OWNER="${2:-}"
+CLIPBOARD_OWNER="${CLIPBOARD_OWNER:-}"
 WORK=$(mktemp -d)
 SERVER_PID=""
 WM_PID=""
