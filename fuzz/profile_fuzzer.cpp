@@ -6,24 +6,22 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 #include "platform/profile.h"
 
 namespace {
+// A folder of its own under $TMPDIR (fuzz/run-one points it at memory, as
+// each write syncs its file).
 const std::string& Folder()
 {
     static const std::string folder = [] {
-        // In memory where there is such a file system: each write syncs its file.
-        char pattern[] = "/dev/shm/profile_fuzzer.XXXXXX";
-        if (access("/dev/shm", W_OK) != 0)
-            std::strcpy(pattern, "/tmp/profile_fuzzer.XXXXXX");
-        if (!mkdtemp(pattern))
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/profile_fuzzer.XXXXXX";
+        if (!mkdtemp(pattern.data()))
             std::abort();
-        return std::string(pattern);
+        return pattern;
     }();
     return folder;
 }
