@@ -7,9 +7,7 @@ source "$(dirname "$0")/xsession.bash"
 start_x
 start_window_manager
 write_settings "[综合]" "正确放下方计一步=假"
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 1.5
+start_focused_game 1.5
 board_geometry 5
 before=$(window_geometry "$GAME_WINDOW")
 

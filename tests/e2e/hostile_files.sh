@@ -103,18 +103,18 @@ play_round() {
   local window
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) ||
     { echo "no window within 20 s"; stop_game; return 1; }
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  local column=$(( WIDTH / 3 )) play_height=$(( HEIGHT - 20 ))
-  local row=$(( play_height / 9 ))
-  local bottom=$(( Y + play_height - row - row / 2 ))
-  local peg_a=$(( X + column / 2 )) peg_b=$(( X + column + column / 2 ))
-  shows_disk $(( peg_b + column / 3 )) "$bottom" ||
-    { echo "no board in the first frame ($X $Y $WIDTH $HEIGHT)"; stop_game; return 1; }
+  measure_board "$window"
+  local bottom peg_a peg_b
+  bottom=$(row_y 1)
+  peg_a=$(column_x 1)
+  peg_b=$(column_x 2)
+  shows_disk $(( peg_b + COLUMN / 3 )) "$bottom" ||
+    { echo "no board in the first frame ($LEFT $TOP $WIDTH $HEIGHT)"; stop_game; return 1; }
   xdotool mousemove "$peg_b" "$bottom" mousedown 1
-  xdotool mousemove "$peg_a" $(( Y + 20 ))
-  xdotool mousemove "$peg_a" $(( Y + 25 )) mouseup 1
+  xdotool mousemove "$peg_a" $(( TOP + 20 ))
+  xdotool mousemove "$peg_a" $(( TOP + 25 )) mouseup 1
   # Beside the middle, where the disk's number is written in yellow.
-  shows_disk $(( peg_a + column * 3 / 40 )) "$bottom" || { echo "the move was not played"; stop_game; return 1; }
+  shows_disk $(( peg_a + COLUMN * 3 / 40 )) "$bottom" || { echo "the move was not played"; stop_game; return 1; }
   local peak
   peak=$(peak_kb)
   [ "$peak" -lt $(( PLAIN_PEAK_KB + 64 * 1024 + ALLOWANCE_KB )) ] ||

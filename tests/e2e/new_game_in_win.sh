@@ -9,9 +9,7 @@ export MALLOC_PERTURB_=165
 start_x
 start_window_manager
 write_settings "[综合]" "柱数=3" "主柱=2" "横数=3"
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 1
+start_focused_game 1
 board_geometry 3
 
 for move in "2 1" "2 3" "1 3" "2 1" "3 2" "3 1"; do

@@ -5,9 +5,7 @@ source "$(dirname "$0")/xsession.bash"
 
 start_x
 start_window_manager
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 1
+start_focused_game 1
 board_geometry 5
 
 move_to "$GAME_WINDOW" "$(column_middle 2)" "$(bottom_row)"

@@ -8,9 +8,7 @@ source "$(dirname "$0")/xsession.bash"
 
 start_x
 start_window_manager
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 1
+start_focused_game 1
 main_title=$(xdotool getwindowname "$GAME_WINDOW")
 before=$(native_children)
 

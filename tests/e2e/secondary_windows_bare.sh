@@ -4,9 +4,7 @@
 source "$(dirname "$0")/xsession.bash"
 
 start_x
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 0.5
+start_focused_game 0.5
 
 for opener in ctrl+Return F1; do
   xdotool windowfocus --sync "$GAME_WINDOW"

@@ -8,9 +8,7 @@ source "$(dirname "$0")/xsession.bash"
 start_x
 start_window_manager
 write_settings "[综合]" "柱数=3" "主柱=2" "横数=5"
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 0.5
+start_focused_game 0.5
 
 press() {
   xdotool key "$1"

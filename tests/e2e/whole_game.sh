@@ -8,9 +8,7 @@ source "$(dirname "$0")/xsession.bash"
 
 start_x
 start_window_manager
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 1.5
+start_focused_game 1.5
 xdotool windowmove --sync "$GAME_WINDOW" 150 90
 sleep 1
 placed=$(window_geometry "$GAME_WINDOW")
@@ -77,9 +75,7 @@ sections=$(grep -o '^\[.*\]' <<<"$settings" | tr '\n' ' ')
 [ "$sections" = "[渐变颜色] [综合] [主窗口] " ] || fail "sections are '$sections'"
 
 # The second start finds the window where the first one left it.
-start_game
-xdotool windowfocus --sync "$GAME_WINDOW"
-sleep 1.5
+start_focused_game 1.5
 again=$(window_geometry "$GAME_WINDOW")
 [ "$again" = "$placed" ] || fail "the window came back at '$again', was left at '$placed'"
 xdotool key Escape

@@ -58,6 +58,13 @@ start_game() {
     fail "the main window did not appear"
 }
 
+# Starts the game, gives it the keyboard and lets it settle for $1 seconds.
+start_focused_game() {
+  start_game
+  xdotool windowfocus --sync "$GAME_WINDOW"
+  sleep "$1"
+}
+
 # Reads the outer geometry of a window as "X Y W H".
 window_geometry() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/{printf "%s ", $2}' | sed 's/ $//'
@@ -81,15 +88,11 @@ wait_for_exit() {
 }
 
 # The board of a game on 3 pegs with DISKS disks (5 unless set): the client
-# area's corner on the screen (LEFT, TOP), as the pointer finds it, since the
-# reported position of a framed window need not be that of its client area;
-# the width of a peg's column and the height above the status bar.
+# area's corner on the screen (LEFT, TOP), its size (WIDTH, HEIGHT), the width
+# of a peg's column and the height above the status bar.
 measure_board() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove --window "$1" 0 0
-  eval "$(xdotool getmouselocation --shell)"
-  LEFT=$X
-  TOP=$Y
+  read -r LEFT TOP <<<"$(client_origin "$1")"
+  read -r WIDTH HEIGHT <<<"$(client_size "$1")"
   COLUMN=$(( WIDTH / 3 ))
   PLAY_HEIGHT=$(( HEIGHT - 20 ))
   DISKS=${DISKS:-5}
@@ -182,6 +185,11 @@ client_origin() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'
 }
 
+# A window's client area as "WIDTH HEIGHT".
+client_size() {
+  xwininfo -id "$1" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }'
+}
+
 # Moves the mouse to a point of a window's client area.
 move_to() {
   local x y
@@ -202,9 +210,7 @@ menu_command() {
 # The board of the main window in client coordinates, for a game of this
 # many disks: BOARD_COLUMN is one peg's column, BOARD_ROW one disk row.
 board_geometry() {
-  local size
-  size=$(xwininfo -id "$GAME_WINDOW" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }')
-  read -r CLIENT_WIDTH CLIENT_HEIGHT <<<"$size"
+  read -r CLIENT_WIDTH CLIENT_HEIGHT <<<"$(client_size "$GAME_WINDOW")"
   BOARD_COLUMN=$((CLIENT_WIDTH / 3))
   PLAY_HEIGHT=$((CLIENT_HEIGHT - 20))
   BOARD_ROW=$((PLAY_HEIGHT / ($1 + 4)))
