@@ -38,9 +38,16 @@ game_started_by_the_game() {
   return 1
 }
 
+# The game's main window, shown. A game closed while minimised starts
+# minimised, as it should: it is brought back so that play goes on.
 find_main_window() {
-  GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$GAME_PID" --name "汉诺塔" 2>/dev/null | head -n 1) ||
+  GAME_WINDOW=$(timeout 20 xdotool search --sync --pid "$GAME_PID" --name "汉诺塔" 2>/dev/null | head -n 1) ||
     GAME_WINDOW=""
+  [ -n "$GAME_WINDOW" ] || return 0
+  if ! timeout 5 xdotool search --sync --onlyvisible --pid "$GAME_PID" --name "汉诺塔" >/dev/null 2>&1; then
+    timeout 5 xdotool windowactivate "$GAME_WINDOW" >/dev/null 2>&1 || true
+    timeout 10 xdotool search --sync --onlyvisible --pid "$GAME_PID" --name "汉诺塔" >/dev/null 2>&1 || GAME_WINDOW=""
+  fi
 }
 
 launch() {
