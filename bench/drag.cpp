@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     OpenMainWindowFullHd();
     GameSettings.PegCount = 3;
     GameSettings.DiskCount = 64;
-    NewGame(true);
+    NewGame(new_game::Redraw);
     QApplication::processEvents();
     QWindow* window = MainWidget()->windowHandle();
 

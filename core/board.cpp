@@ -1,38 +1,26 @@
 #include "core/board.h"
 
-#include "core/game_settings.h"
-
 #include <algorithm>
-#include "platform/units.h"
-#include "render/scene_builder.h"
-#include "ui/main_window_template.h"
+
+#include "core/game_settings.h"
 
 OneBasedArray<Peg> Pegs;
 bool ReverseMode = false;
 
-namespace {
-void DestroyBoardLabels()
+bool IsOccupied(DiskRef disk)
 {
-    const std::int32_t list = FindUnits(主窗口, {}, KindName(UnitKind::Label), 1);
-    for (std::int32_t i = 0; i < UnitListCount(list); ++i)
-        DestroyUnit(UnitListItem(list, i));
-    FreeUnitList(list);
-}
-}  // namespace
-
-bool IsOccupied(const DiskRef& disk)
-{
-    return disk != EmptyUnitRef && UnitExists(disk);
+    return disk != NoDisk;
 }
 
 void BuildBoard()
 {
-    DestroyBoardLabels();
     GameSettings.PegCount = BoundedPegCount(GameSettings.PegCount);
     GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount);
     GameSettings.MainPeg = std::clamp(GameSettings.MainPeg, 1, GameSettings.PegCount);
-    Pegs = OneBasedArray<Peg>(GameSettings.PegCount, Peg{OneBasedArray<DiskRef>(GameSettings.DiskCount), {}});
-    BuildBoardElements();
+    Pegs = OneBasedArray<Peg>(GameSettings.PegCount, Peg{OneBasedArray<DiskRef>(GameSettings.DiskCount, NoDisk)});
+    OneBasedArray<DiskRef>& main = Pegs[GameSettings.MainPeg].Slots;
+    for (std::int32_t k = 1; k <= main.Size(); ++k)
+        main[k] = k;
 }
 
 std::int32_t TopDisk(std::int32_t peg)
@@ -65,7 +53,7 @@ bool IsDropBlocked(std::int32_t target, std::int32_t disk)
 void MoveDisk(std::int32_t source, std::int32_t target, std::int32_t disk)
 {
     Pegs[target].Slots[disk] = Pegs[source].Slots[disk];
-    Pegs[source].Slots[disk] = EmptyUnitRef;
+    Pegs[source].Slots[disk] = NoDisk;
 }
 
 bool IsPegFull(std::int32_t peg)

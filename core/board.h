@@ -3,15 +3,15 @@
 #include <string>
 
 #include "platform/one_based_array.h"
-#include "platform/unit_ref.h"
 
-// A disk's label, or the empty reference.
-using DiskRef = UnitRef;
+// What a slot holds: the rank of the disk lying there, or NoDisk. The board is
+// plain data; the labels that show it are its view.
+using DiskRef = std::int32_t;
+inline constexpr DiskRef NoDisk = 0;
 
 // One peg: slot k holds disk k while disk k is on this peg.
 struct Peg {
     OneBasedArray<DiskRef> Slots;
-    UnitRef PegLabel;
 };
 
 // The board: pegs numbered from 1, left to right.
@@ -19,7 +19,7 @@ extern OneBasedArray<Peg> Pegs;
 // Long disks lie on short ones while set.
 extern bool ReverseMode;
 
-// Destroys the previous board's labels and builds a fresh one, every disk on the main peg.
+// A fresh board for the settings' counts, held to their bounds, every disk on the main peg.
 void BuildBoard();
 
 // The rank of the peg's top disk, 0 for an empty peg.
@@ -30,5 +30,4 @@ void MoveDisk(std::int32_t source, std::int32_t target, std::int32_t disk);
 bool IsPegFull(std::int32_t peg);
 // "A".."Z", "AA", "AB", ...; empty for 0.
 std::string PegLetter(std::int32_t number);
-// Whether a slot holds a disk: its label must still exist.
-bool IsOccupied(const DiskRef& disk);
+bool IsOccupied(DiskRef disk);

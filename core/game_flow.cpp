@@ -2,14 +2,11 @@
 
 #include "core/board.h"
 #include "core/duration.h"
+#include "core/effect_requests.h"
 #include "core/game_settings.h"
 #include "core/wait_responsive.h"
-#include "input/drag.h"
-#include "media/sound_effects.h"
 #include "platform/event_loop.h"
 #include "platform/units.h"
-#include "render/background.h"
-#include "render/layout.h"
 
 std::int32_t ElapsedSeconds = 0;
 std::int32_t StepCount = 0;
@@ -17,11 +14,21 @@ std::string MoveRecord;
 
 namespace {
 constexpr std::int32_t ClockPeriod = 1000;
+// The pauses of the win sequence: before the second sound, and before the third and the next level.
+constexpr std::int32_t FirstWinPause = 500;
+constexpr std::int32_t SecondWinPause = 2000;
 bool transferRunning = false;
+GameView view;
 
 void SetTip(const std::string& text)
 {
-    SetStatusText(状态条, 2, text);
+    SetStatusText(状态条, status_part::Tip, text);
+}
+
+void Call(void (*hook)())
+{
+    if (hook)
+        hook();
 }
 
 void StopClock()
@@ -29,11 +36,6 @@ void StopClock()
     SetInt(GameClock, prop::Interval, 0);
     ElapsedSeconds = 0;
     StepCount = 0;
-}
-
-void PlaceCover()
-{
-    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
 }
 
 // A waiting step of the win sequence: false once the main window is gone.
@@ -55,14 +57,14 @@ void CompleteTransfer()
     SetTip("您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】");
     StopClock();
     PlayEffect(Effect::Win1);
-    if (!WaitWhileOpen(500))
+    if (!WaitWhileOpen(FirstWinPause))
         return;
-    PlayEffect(Effect::Win2, true);
-    if (!WaitWhileOpen(2000))
+    PlayEffect(Effect::Win2, OtherEffects::Keep);
+    if (!WaitWhileOpen(SecondWinPause))
         return;
-    PlayEffect(Effect::Win3, true);
+    PlayEffect(Effect::Win3, OtherEffects::Keep);
     GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount + 1);
-    NewGame(true, true, true);
+    NewGame(new_game::Redraw | new_game::Silent | new_game::KeepCounters);
 }
 }  // namespace
 
@@ -76,24 +78,36 @@ bool MuteSounds()
     return GetInt(菜单静音, prop::MenuChecked) != 0;
 }
 
-void NewGame(bool Redraw, bool Silent, bool KeepCounters)
+void PlacePauseCover()
 {
-    CancelDrag();
+    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
+}
+
+void SetGameView(const GameView& installed)
+{
+    view = installed;
+}
+
+void NewGame(unsigned flags)
+{
+    if (view.CancelDrag)
+        view.CancelDrag();
     BuildBoard();
+    Call(view.BuildBoardElements);
     StopClock();
     SetInt(标签暂停, prop::Visible, 0);
     SetInt(菜单暂停, prop::MenuChecked, 0);
-    if (Redraw)
-        LayoutScene();
+    if (flags & new_game::Redraw)
+        Call(view.LayoutScene);
     ProcessPendingMessages();
-    if (!Silent)
+    if (!(flags & new_game::Silent))
         PlayEffect(Effect::NewGame);
-    if (!KeepCounters) {
-        SetStatusText(状态条, 0, "0 秒");
-        SetStatusText(状态条, 1, "0 步");
+    if (!(flags & new_game::KeepCounters)) {
+        SetStatusText(状态条, status_part::Time, "0 秒");
+        SetStatusText(状态条, status_part::Steps, "0 步");
     }
     SetTip("游戏初始完毕..第一次选择盘片进行移动时将开始计时..");
-    NextBackground();
+    Call(view.NextBackground);
 }
 
 void StartClockIfIdle()
@@ -109,7 +123,7 @@ void StartClockIfIdle()
 void ClockTick()
 {
     ElapsedSeconds += 1;
-    SetStatusText(状态条, 0, FormatDuration(ElapsedSeconds * 1000.0));
+    SetStatusText(状态条, status_part::Time, FormatDuration(ElapsedSeconds * 1000.0));
 }
 
 void SettleDrop(std::int32_t targetPeg, bool legal)
@@ -118,7 +132,7 @@ void SettleDrop(std::int32_t targetPeg, bool legal)
         if (!legal && CountOnlyCorrect())
             return;
         StepCount += 1;
-        SetStatusText(状态条, 1, std::to_string(StepCount) + " 步");
+        SetStatusText(状态条, status_part::Steps, std::to_string(StepCount) + " 步");
         if (IsPegFull(targetPeg))
             CompleteTransfer();
         return;
@@ -135,12 +149,10 @@ void TogglePause()
         return;
     if (GetInt(GameClock, prop::Interval) != 0) {
         // A disk held while the game pauses goes back to its peg, as at a new game.
-        if (DragActive) {
-            CancelDrag();
-            LayoutScene();
-        }
+        if (view.CancelDrag && view.CancelDrag())
+            Call(view.LayoutScene);
         SetInt(GameClock, prop::Interval, 0);
-        PlaceCover();
+        PlacePauseCover();
         SetInt(标签暂停, prop::Visible, 1);
         SetInt(菜单暂停, prop::MenuChecked, 1);
     } else {

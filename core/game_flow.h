@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/main_window_units.h"
 #include "platform/unit_ref.h"
-#include "ui/main_window_template.h"
 
 // Whole seconds the clock has counted in this game; 0 until its first tick.
 extern std::int32_t ElapsedSeconds;
@@ -17,8 +17,33 @@ inline constexpr UnitRef GameClock = 时钟耗费时间;
 bool CountOnlyCorrect();
 bool MuteSounds();
 
-void NewGame(bool Redraw = false, bool Silent = false, bool KeepCounters = false);
+// What the course of a game asks of the layers above the model: the board's
+// labels, the drag in progress and the background picture. The program
+// installs them at start; while one is unset, a game goes on without it.
+struct GameView {
+    // Labels for the board `BuildBoard` has just made.
+    void (*BuildBoardElements)() = nullptr;
+    void (*LayoutScene)() = nullptr;
+    // Ends a drag without a drop; true when one was in progress.
+    bool (*CancelDrag)() = nullptr;
+    void (*NextBackground)() = nullptr;
+};
+void SetGameView(const GameView& view);
+
+// How `NewGame` starts a game: by default it neither lays the board out
+// (the next resize does) nor keeps quiet nor keeps the counters.
+namespace new_game {
+enum Flag : unsigned {
+    Redraw = 1,
+    Silent = 2,
+    KeepCounters = 4,
+};
+}  // namespace new_game
+
+void NewGame(unsigned flags = 0);
 void StartClockIfIdle();
+// The pause cover over the whole play area, above the status bar.
+void PlacePauseCover();
 void ClockTick();
 void SettleDrop(std::int32_t targetPeg, bool legal);
 void TogglePause();

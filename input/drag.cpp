@@ -1,13 +1,14 @@
 #include "input/drag.h"
 
 #include "core/board.h"
+#include "core/effect_requests.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
-#include "media/sound_effects.h"
+#include "core/main_window_units.h"
 #include "platform/screen.h"
 #include "platform/units.h"
 #include "render/layout.h"
-#include "ui/main_window_template.h"
+#include "render/scene_builder.h"
 
 bool DragActive = false;
 std::int32_t SourcePeg = 0;
@@ -25,7 +26,7 @@ std::int32_t CursorClientX()
 
 void SetTip(const std::string& text)
 {
-    SetStatusText(状态条, 2, text);
+    SetStatusText(状态条, status_part::Tip, text);
 }
 }  // namespace
 
@@ -45,13 +46,13 @@ void PickUpDisk()
     if (SourcePeg == 0 || TopDisk(SourcePeg) == 0)
         return;
     LiftedDisk = TopDisk(SourcePeg);
-    LiftedDiskRef = Pegs[SourcePeg].Slots[LiftedDisk];
-    DragTop = std::int32_t(GetInt(Pegs[SourcePeg].PegLabel, prop::Top) / 2.0 - GetInt(LiftedDiskRef, prop::Height) / 2.0);
+    LiftedDiskRef = DiskLabel(LiftedDisk);
+    DragTop = std::int32_t(GetInt(PegLabel(SourcePeg), prop::Top) / 2.0 - GetInt(LiftedDiskRef, prop::Height) / 2.0);
     CaptureMouse(UnitHandle(EventUnit()));
     DragActive = true;
     DragMove();
     StartClockIfIdle();
-    PlayEffect(Effect::PickUp, true);
+    PlayEffect(Effect::PickUp, OtherEffects::Keep);
 }
 
 void DragMove()
@@ -95,10 +96,11 @@ void DropDisk()
     SettleDrop(TargetPeg, !blocked);
 }
 
-void CancelDrag()
+bool CancelDrag()
 {
     if (!DragActive)
-        return;
+        return false;
     DragActive = false;
     ReleaseMouse();
+    return true;
 }

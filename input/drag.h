@@ -16,5 +16,6 @@ std::int32_t PegUnderCursor();
 void PickUpDisk();
 void DragMove();
 void DropDisk();
-// Ends a drag without a drop (a new game started meanwhile): the release that follows does nothing.
-void CancelDrag();
+// Ends a drag without a drop (a new game started meanwhile): the release that
+// follows does nothing. True when a drag was in progress.
+bool CancelDrag();

@@ -5,14 +5,13 @@
 #include "core/board.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
+#include "core/main_window_units.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/units.h"
 #include "settings/settings_dialog.h"
-#include "settings/settings_file.h"
-#include "ui/about_window.h"
-#include "ui/main_window_template.h"
+#include "settings/saved_settings.h"
 
 namespace {
 namespace key {
@@ -33,17 +32,17 @@ void CorrectSettings()
 }
 }  // namespace
 
-void HandleKey(int keyCode, int modifiers)
+void HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
 {
     if (keyCode == key::Enter) {
         if (modifiers == modifier::Ctrl)
             OpenSettingsDialog();
         else
-            NewGame(true);
+            NewGame(new_game::Redraw);
     } else if (keyCode == key::Space) {
         TogglePause();
     } else if (keyCode == key::F1) {
-        OpenAboutWindow();
+        openAboutWindow();
     }
     if (modifiers == 0)
         return;
@@ -56,7 +55,7 @@ void HandleKey(int keyCode, int modifiers)
         return;
     *field += change;
     CorrectSettings();
-    NewGame(true);
+    NewGame(new_game::Redraw);
 }
 
 void SwitchReverseMode()
@@ -67,7 +66,7 @@ void SwitchReverseMode()
         return;
     ToggleMenuCheck(菜单逆向模式);
     ReverseMode = GetInt(菜单逆向模式, prop::MenuChecked) != 0;
-    NewGame(true);
+    NewGame(new_game::Redraw);
 }
 
 void RestoreDefaults()

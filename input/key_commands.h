@@ -1,8 +1,9 @@
 #pragma once
 #include "platform/unit_ref.h"
 
-// The main window's keys: Enter, Space, F1 and the keypad + and − with one modifier.
-void HandleKey(int key, int modifiers);
+// The main window's keys: Enter, Space, F1 and the keypad + and − with one
+// modifier. F1 opens the about window through `openAboutWindow`.
+void HandleKey(int key, int modifiers, void (*openAboutWindow)());
 // The menu's reverse-mode entry: asks first, then restacks in a new game.
 void SwitchReverseMode();
 // Deletes the settings file and starts the program anew from its defaults, after asking.

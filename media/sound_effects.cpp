@@ -1,20 +1,7 @@
 #include "media/sound_effects.h"
 
-#include "core/game_flow.h"
 #include "embedded_assets.h"
 #include "platform/sound_player.h"
-
-namespace {
-std::vector<EffectRequest> requested;
-constexpr std::size_t Remembered = 64;
-
-void Remember(EffectRequest request)
-{
-    if (requested.size() == Remembered)
-        requested.erase(requested.begin());
-    requested.push_back(request);
-}
-}  // namespace
 
 std::span<const std::uint8_t> EffectSound(Effect effect)
 {
@@ -33,26 +20,11 @@ std::span<const std::uint8_t> EffectSound(Effect effect)
     return {};
 }
 
-void PlayEffect(Effect effect, bool keepOthers)
+void SoundEffects::Play(Effect effect, OtherEffects others, bool muted)
 {
-    Remember({effect, keepOthers});
     // Stopping comes before the mute test: muted, an effect still silences the others.
-    if (!keepOthers)
+    if (others == OtherEffects::Stop)
         StopAllSounds();
-    if (MuteSounds())
-        return;
-    PlaySoundData(EffectSound(effect));
-}
-
-const std::vector<EffectRequest>& EffectRequests()
-{
-    return requested;
-}
-
-std::vector<Effect> RequestedEffects()
-{
-    std::vector<Effect> effects;
-    for (const EffectRequest& request : requested)
-        effects.push_back(request.effect);
-    return effects;
+    if (!muted)
+        PlaySoundData(EffectSound(effect));
 }

@@ -8,7 +8,7 @@
 #include "platform/picture.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
-#include "render/gradient.h"
+#include "platform/gradient.h"
 
 namespace {
 // Gradients are computed a tile at a time, so a large label never needs a

@@ -8,13 +8,12 @@
 #include "platform/fatal.h"
 #include "platform/label_widget.h"
 #include "platform/qt_convert.h"
+#include "platform/unit_bounds.h"
 #include "platform/unit_registry.h"
 #include "platform/units.h"
 #include "platform/window_widget.h"
 
 namespace {
-constexpr std::int32_t PositionLimit = 32627;
-
 [[noreturn]] void Mismatch()
 {
     FatalStop(fault::TypeMismatch, fault::TypeMismatchText);
@@ -89,6 +88,10 @@ void SetFont(UnitRecord& unit, int element, const PropertyValue& value)
     } else {
         SetFontElement(font, element, AsInt(value));
     }
+    // The same font again changes nothing and paints nothing: a layout sets
+    // every label's size whether it changed or not.
+    if (unit.data.font && *unit.data.font == font)
+        return;
     unit.data.font = font;
     if (unit.widget && unit.data.kind != UnitKind::Label)
         unit.widget->setFont(ToQFont(font));
@@ -146,9 +149,8 @@ void SetCommon(UnitRecord& unit, int number, const PropertyValue& value)
     case prop::Top:
     case prop::Width:
     case prop::Height: {
-        const std::int32_t low = number <= prop::Top ? -PositionLimit : 0;
         Rect rect = CurrentRect(unit);
-        RectField(rect, number) = std::clamp(AsInt(value), low, PositionLimit);
+        RectField(rect, number) = number <= prop::Top ? BoundedPosition(AsInt(value)) : BoundedExtent(AsInt(value));
         MoveUnit(unit.Ref(), rect.left, rect.top, rect.width, rect.height);
         break;
     }

@@ -3,7 +3,7 @@
 #include "core/game_settings.h"
 #include "platform/files.h"
 #include "platform/units.h"
-#include "ui/main_window_template.h"
+#include "core/main_window_units.h"
 
 std::vector<std::string> BackgroundList;
 

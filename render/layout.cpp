@@ -5,20 +5,14 @@
 
 #include "core/board.h"
 #include "core/game_settings.h"
-#include "platform/fatal.h"
+#include "core/main_window_units.h"
 #include "platform/units.h"
 #include "render/scene_builder.h"
-#include "ui/main_window_template.h"
+#include "render/scene_geometry.h"
 
 std::int32_t ColumnWidth = 0;
 
 namespace {
-// Truncates toward zero, as every conversion of the geometry does.
-std::int32_t Trunc(double value)
-{
-    return std::int32_t(value);
-}
-
 std::int32_t Measure(std::int32_t size, bool bold)
 {
     SetInt(画板1, prop::PanelFont, size, font_element::SizePoints);
@@ -67,53 +61,27 @@ std::int32_t FitFontToWidth(std::int32_t width)
     return FitFont(width, false, fitted);
 }
 
+namespace {
+void PlaceLabel(const UnitRef& label, const Rect& rect, std::int32_t fontSize)
+{
+    MoveUnit(label, rect.left, rect.top, rect.width, rect.height);
+    SetFontSize(label, fontSize);
+}
+}  // namespace
+
 void LayoutScene()
 {
-    const std::int32_t diskCount = GameSettings.DiskCount;
-    const std::int32_t playHeight = Trunc(double(ClientHeight(主窗口)) - GetInt(状态条, prop::Height));
-    const std::int32_t rowHeight = Trunc(double(playHeight) / Trunc(diskCount + 4.0));
-    const std::int32_t clientWidth = ClientWidth(主窗口);
-    ColumnWidth = Trunc(double(clientWidth) / GameSettings.PegCount);
-
-    MoveUnit(标签基, 0, Trunc(double(playHeight) - rowHeight), clientWidth, rowHeight);
-
-    const std::int32_t diskHeight = Trunc(double(rowHeight) / 100 * 80);
-    const std::int32_t diskFont = FitFontToHeight(diskHeight);
-    std::int32_t narrowest = 500;
-    for (std::int32_t i = 1; i <= Pegs.Size(); ++i) {
-        std::int32_t y = GetInt(标签基, prop::Top);
-        for (std::int32_t step = 0; step < diskCount; ++step) {
-            const std::int32_t k = ReverseMode ? step + 1 : diskCount - step;
-            const DiskRef& disk = Pegs[i].Slots[k];
-            if (!IsOccupied(disk))
-                continue;
-            SetInt(disk, prop::Height, diskHeight);
-            SetInt(disk, prop::Top, Trunc(double(y) - GetInt(disk, prop::Height)));
-            SetInt(disk, prop::Width, Trunc(ColumnWidth - double(diskCount - k) * ColumnWidth / diskCount));
-            SetInt(disk, prop::Left,
-                   Trunc((i - 1.0) * ColumnWidth + ColumnWidth / 2.0 - GetInt(disk, prop::Width) / 2.0));
-            SetFontSize(disk, diskFont);
-            y = GetInt(disk, prop::Top);
-            if (k == 1)
-                narrowest = std::min(narrowest, GetInt(disk, prop::Width));
-        }
+    const SceneInput input{ClientWidth(主窗口),     ClientHeight(主窗口),     GetInt(状态条, prop::Height),
+                           GameSettings.PegCount, GameSettings.DiskCount, ReverseMode};
+    const SceneGeometry scene = ComputeScene(input, Pegs, FitFontToHeight, FitFontToWidth);
+    ColumnWidth = scene.ColumnWidth;
+    MoveUnit(标签基, scene.Base.left, scene.Base.top, scene.Base.width, scene.Base.height);
+    // Only what changed moves: after a drop that is the one disk set down.
+    for (std::int32_t k = 1; k <= scene.Disks.Size() && k <= BoardView.Disks.Size(); ++k) {
+        if (scene.Disks[k] && UnitExists(DiskLabel(k)))
+            PlaceLabel(DiskLabel(k), *scene.Disks[k], scene.DiskFont);
     }
-
-    const std::int32_t pegWidth = Trunc(narrowest / 2.0);
-    const std::int32_t pegFont = FitFontToWidth(pegWidth);
-    const std::int32_t list = FindUnits(主窗口, {}, {}, FirstPegTag, LastPegTag);
-    for (std::int32_t j = 1; j <= GameSettings.PegCount && j <= UnitListCount(list); ++j) {
-        const UnitRef peg = UnitListItem(list, j - 1);
-        if (peg.kind != UnitKind::Label)
-            FatalStop(fault::TypeMismatch, fault::TypeMismatchText);
-        SetInt(peg, prop::Width, pegWidth);
-        if (GetInt(peg, prop::Width) < 1)
-            SetInt(peg, prop::Width, 1);
-        SetInt(peg, prop::Left, Trunc((j - 1.0) * ColumnWidth + ColumnWidth / 2.0 - GetInt(peg, prop::Width) / 2.0));
-        SetInt(peg, prop::Top, Trunc(rowHeight * 2.0));
-        SetInt(peg, prop::Height, Trunc(double(playHeight) - rowHeight * 3.0));
-        SetFontSize(peg, pegFont);
-    }
-    FreeUnitList(list);
+    for (std::int32_t j = 1; j <= scene.Pegs.Size() && j <= BoardView.Pegs.Size(); ++j)
+        PlaceLabel(PegLabel(j), scene.Pegs[j], scene.PegFont);
     SetInt(主窗口, prop::Visible, 1);
 }

@@ -2,21 +2,41 @@
 
 #include "core/board.h"
 #include "core/game_settings.h"
+#include "core/main_window_units.h"
 #include "platform/units.h"
 #include "render/style.h"
-#include "ui/main_window_template.h"
+
+BoardLabels BoardView;
 
 std::string PegTag(std::int32_t peg)
 {
-    return std::to_string(111 + peg);
+    return std::to_string(PegTagBase + peg);
 }
 
 std::string DiskTag(std::int32_t disk)
 {
-    return std::to_string(222 + disk);
+    return std::to_string(DiskTagBase + disk);
+}
+
+UnitRef PegLabel(std::int32_t peg)
+{
+    return BoardView.Pegs[peg];
+}
+
+UnitRef DiskLabel(std::int32_t disk)
+{
+    return BoardView.Disks[disk];
 }
 
 namespace {
+void DestroyBoardLabels()
+{
+    const std::int32_t list = FindUnits(主窗口, {}, KindName(UnitKind::Label), FirstPegTag);
+    for (std::int32_t i = 0; i < UnitListCount(list); ++i)
+        DestroyUnit(UnitListItem(list, i));
+    FreeUnitList(list);
+}
+
 UnitRef CloneShown(const UnitRef& source, const std::string& tag, const std::string& caption,
                    const ElementStyle& style)
 {
@@ -32,13 +52,15 @@ UnitRef CloneShown(const UnitRef& source, const std::string& tag, const std::str
 
 void BuildBoardElements()
 {
+    DestroyBoardLabels();
+    BoardView = {OneBasedArray<UnitRef>(GameSettings.PegCount), OneBasedArray<UnitRef>(GameSettings.DiskCount)};
     ApplyStyle(GameSettings.PegStyle, 标签柱);
     for (std::int32_t i = 1; i <= GameSettings.PegCount; ++i) {
         const ElementStyle& style = i == GameSettings.MainPeg ? GameSettings.MainPegStyle : GameSettings.PegStyle;
-        Pegs[i].PegLabel = CloneShown(标签柱, PegTag(i), PegLetter(i), style);
+        BoardView.Pegs[i] = CloneShown(标签柱, PegTag(i), PegLetter(i), style);
     }
     ApplyStyle(GameSettings.DiskStyle, 标签横);
     for (std::int32_t k = 1; k <= GameSettings.DiskCount; ++k)
-        Pegs[GameSettings.MainPeg].Slots[k] = CloneShown(标签横, DiskTag(k), std::to_string(k), GameSettings.DiskStyle);
+        BoardView.Disks[k] = CloneShown(标签横, DiskTag(k), std::to_string(k), GameSettings.DiskStyle);
     ApplyStyle(GameSettings.BaseStyle, 标签基);
 }

@@ -2,12 +2,29 @@
 #include <cstdint>
 #include <string>
 
-// Tags that tell the board's labels apart: pegs from 112 up, disks from 223 up.
+#include "platform/one_based_array.h"
+#include "platform/unit_ref.h"
+
+// Tags that tell the board's labels apart: peg i is tagged PegTagBase + i and
+// disk k DiskTagBase + k, so pegs run from 112 up and disks from 223 up, and a
+// board holds at most 111 pegs.
+inline constexpr std::int32_t PegTagBase = 111;
+inline constexpr std::int32_t DiskTagBase = 222;
+inline constexpr std::int32_t FirstPegTag = PegTagBase + 1;
+inline constexpr std::int32_t LastPegTag = DiskTagBase;
+inline constexpr std::int32_t FirstDiskTag = DiskTagBase + 1;
 std::string PegTag(std::int32_t peg);
 std::string DiskTag(std::int32_t disk);
-inline constexpr std::int32_t FirstPegTag = 112;
-inline constexpr std::int32_t LastPegTag = 222;
 
-// Clones a label per peg and per disk from the templates, styled, tagged and
-// captioned, into the fresh `Pegs`; every disk goes to the main peg.
+// The labels that show the board: peg i's and disk k's, wherever it lies.
+struct BoardLabels {
+    OneBasedArray<UnitRef> Pegs;
+    OneBasedArray<UnitRef> Disks;
+};
+extern BoardLabels BoardView;
+UnitRef PegLabel(std::int32_t peg);
+UnitRef DiskLabel(std::int32_t disk);
+
+// Destroys the previous board's labels and clones a label per peg and per
+// disk from the templates, styled, tagged and captioned, for the fresh `Pegs`.
 void BuildBoardElements();

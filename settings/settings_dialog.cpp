@@ -9,15 +9,13 @@
 #include "platform/units.h"
 #include "render/scene_builder.h"
 #include "render/style.h"
-#include "settings/settings_dialog_template.h"
-#include "ui/main_window_template.h"
+#include "settings/settings_dialog_units.h"
+#include "core/main_window_units.h"
 
 bool DialogFilling = false;
 
 namespace {
 enum Target { PegTarget, MainPegTarget, DiskTarget, BaseTarget };
-
-constexpr std::int32_t FirstDiskTag = LastPegTag + 1;
 
 std::int32_t BoxNumber(const UnitRef& box)
 {
@@ -109,7 +107,7 @@ void FillSettingsDialog()
 void OnDiskCountEdited()
 {
     if (AcceptCount(编辑框盘数, GameSettings.DiskCount, BoundedDiskCount) && !DialogFilling)
-        NewGame(true);
+        NewGame(new_game::Redraw);
 }
 
 void OnPegCountEdited()
@@ -128,7 +126,7 @@ void OnMainPegEdited()
         return;
     }
     if (!DialogFilling)
-        NewGame(true);
+        NewGame(new_game::Redraw);
 }
 
 void ShowTargetStyle()

@@ -1,25 +1,41 @@
 #pragma once
-#include <optional>
+#include <cstdint>
 #include <string>
 
-#include "core/game_settings.h"
 #include "platform/unit_ref.h"
 
-// The settings file: beside the executable, or in the player's configuration
-// folder when the executable's folder cannot be written.
-std::string SettingsFilePath();
+// A small store of typed values in one section of an INI file at a time.
+// Truth values are stored as "真" and "假", numbers as "%.13g" prints them,
+// and line breaks inside texts as "┊*┊".
+class SettingsFile {
+public:
+    void Open(const std::string& path, const std::string& section = {}, bool setSection = false);
+    void SetSection(const std::string& section);
+    const std::string& Section() const { return section_; }
 
-// Opens the settings store on the settings file; run once at start-up.
-void OpenSettingsStore();
+    void WriteNumber(const std::string& key, double value);
+    double ReadNumber(const std::string& key, double defaultValue);
+    // A menu entry's check mark, stored under its caption.
+    void WriteUnitCheck(const UnitRef& entry);
+    bool ReadUnitCheck(const UnitRef& entry);
+    // A window's position state and, when it is shown normally, its rectangle;
+    // an empty section keeps the current one.
+    void WriteWindowPlacement(const UnitRef& window, const std::string& section);
+    void ReadWindowPlacement(const UnitRef& window, const std::string& section);
 
-// Everything the player can adjust, read from the settings file: the counts,
-// the four looks, the menu options, the background order and the main
-// window's placement. Missing or unreadable values keep their defaults.
-void LoadSettings();
-// Writes all of it back in the same order.
-void SaveSettings();
+private:
+    void WriteText(const std::string& key, const std::string& value);
+    std::string ReadText(const std::string& key, const std::string& defaultText);
+    void WriteTruth(const std::string& key, bool value);
+    bool ReadTruth(const std::string& key, bool defaultValue);
 
-// One look under the keys prefix + "颜色1", "颜色2", "颜色3", "渐变", "边框".
-// The label's look, when given, is the default; a stored colour of 0 keeps it.
-void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<UnitRef> label);
-void WriteStyle(const std::string& prefix, const ElementStyle& style);
+    std::string path_;
+    std::string section_;
+};
+
+// The program's one store, opened on the settings file at start-up.
+extern SettingsFile SettingsStore;
+
+// Line breaks inside stored texts, and the reverse.
+std::string EscapeNewlines(const std::string& text);
+std::string UnescapeNewlines(const std::string& text);

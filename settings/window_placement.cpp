@@ -5,7 +5,7 @@
 #include "platform/conversions.h"
 #include "platform/screen.h"
 #include "platform/units.h"
-#include "settings/settings_store.h"
+#include "settings/settings_file.h"
 
 namespace {
 // A title bar can be grabbed when this much of it lies on one screen.

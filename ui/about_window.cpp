@@ -2,7 +2,7 @@
 
 #include "platform/units.h"
 #include "ui/about_window_template.h"
-#include "ui/main_window_template.h"
+#include "core/main_window_units.h"
 
 void OpenAboutWindow()
 {

@@ -1,18 +1,25 @@
 #include "ui/main_window.h"
 
 #include "core/game_flow.h"
+#include "core/main_window_units.h"
+#include "input/drag.h"
 #include "platform/screen.h"
 #include "platform/termination.h"
 #include "platform/units.h"
+#include "render/background.h"
 #include "render/layout.h"
-#include "settings/settings_file.h"
-#include "ui/main_window_template.h"
+#include "render/scene_builder.h"
+#include "settings/saved_settings.h"
 
 Rect SavedWindowRect;
 bool WindowInitialising = false;
 
 void OnMainWindowCreated()
 {
+    SetGameView({.BuildBoardElements = BuildBoardElements,
+                 .LayoutScene = LayoutScene,
+                 .CancelDrag = CancelDrag,
+                 .NextBackground = NextBackground});
     WindowInitialising = true;
     LoadSettings();
     NewGame();
@@ -23,9 +30,8 @@ void OnMainWindowResized()
 {
     if (!WindowInitialising)
         LayoutScene();
-    if (GetInt(标签暂停, prop::Visible)) {
-        MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
-    }
+    if (GetInt(标签暂停, prop::Visible))
+        PlacePauseCover();
 }
 
 void ShowContextMenu()

@@ -1,7 +1,7 @@
 #include "ui/main_window_template.h"
 
 #include "core/game_flow.h"
-#include "core/move_record_window.h"
+#include "ui/move_record_window.h"
 #include "input/drag.h"
 #include "input/key_commands.h"
 #include "media/pictures.h"
@@ -53,7 +53,7 @@ WindowTemplate Build()
         {Event::CloseQuery, OnMainWindowCloseQuery},
         {Event::RightDown, Run(ShowContextMenu)},
         {Event::DoubleClick, Run(ToggleFullScreen)},
-        {Event::KeyDown, [](EventArgs& args) { HandleKey(args.key, args.modifiers); }},
+        {Event::KeyDown, [](EventArgs& args) { HandleKey(args.key, args.modifiers, OpenAboutWindow); }},
     };
 
     window.units = {
@@ -89,7 +89,7 @@ WindowTemplate Build()
     file.menuLevel = 0;
     for (UnitTemplate& entry : std::vector<UnitTemplate>{
              file,
-             MenuEntry(菜单新游戏, "新游戏     (回车)", [] { NewGame(true); }),
+             MenuEntry(菜单新游戏, "新游戏     (回车)", [] { NewGame(new_game::Redraw); }),
              MenuEntry(菜单逆向模式, "逆向模式", SwitchReverseMode),
              MenuEntry(菜单暂停, "暂停       (空格)", TogglePause),
              MenuEntry(菜单查看走法, "查看走法...", OpenMoveRecordWindow),

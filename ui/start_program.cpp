@@ -1,11 +1,12 @@
 #include "ui/start_program.h"
 
-#include "core/move_record_window.h"
+#include "ui/move_record_window.h"
+#include "media/sound_effects.h"
 #include "platform/event_loop.h"
 #include "platform/termination.h"
 #include "platform/units.h"
-#include "settings/settings_dialog_template.h"
-#include "settings/settings_file.h"
+#include "ui/settings_dialog_template.h"
+#include "settings/saved_settings.h"
 #include "ui/about_window_template.h"
 #include "ui/main_window.h"
 #include "ui/main_window_template.h"
@@ -13,6 +14,8 @@
 int StartProgram(int& argc, char** argv)
 {
     InitialiseServices(argc, argv);
+    SoundEffects effects;
+    SetEffectPlayer(&effects);
     OpenSettingsStore();
     RegisterWindowTemplate(MainWindowTemplate());
     RegisterWindowTemplate(MoveRecordWindowTemplate());
@@ -21,6 +24,7 @@ int StartProgram(int& argc, char** argv)
     LoadWindow(主窗口);
     OnTerminationRequest(CloseOnTerminationRequest);
     RunEventLoop();
+    SetEffectPlayer(nullptr);
     ShutdownServices();
     return 0;
 }

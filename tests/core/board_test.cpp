@@ -2,10 +2,6 @@
 
 #include "core/board.h"
 #include "core/game_settings.h"
-#include "platform/event_loop.h"
-#include "ui/main_window_fixture.h"
-#include "platform/test_window.h"
-#include "ui/main_window_template.h"
 
 namespace {
 void NewBoard(int pegs, int disks, int mainPeg)
@@ -31,11 +27,6 @@ class BoardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindow());
-    }
-
     void init() { ReverseMode = false; }
 
     void aNewBoardHasEveryDiskOnTheMainPeg()
@@ -51,19 +42,6 @@ private slots:
         QCOMPARE(TopDisk(2), 3);
         QVERIFY(IsPegFull(2));
         QVERIFY(!IsPegFull(1));
-    }
-
-    void aNewBoardReplacesTheOldLabels()
-    {
-        NewBoard(4, 6, 1);
-        const DiskRef oldDisk = Pegs[1].Slots[6];
-        NewBoard(3, 3, 1);
-        QVERIFY(!UnitExists(oldDisk));
-        QCOMPARE(UnitListCount(FindUnits(主窗口, {}, "标签", 1)), 3 + 3);
-        QCOMPARE(GetText(Pegs[3].PegLabel, prop::Caption), std::string("C"));
-        QCOMPARE(GetText(Pegs[3].PegLabel, prop::Tag), std::string("114"));
-        QCOMPARE(GetText(Pegs[1].Slots[2], prop::Tag), std::string("224"));
-        QCOMPARE(GetText(Pegs[1].Slots[2], prop::Caption), std::string("2"));
     }
 
     void drops_data()
@@ -156,6 +134,6 @@ private slots:
     }
 };
 
-WINDOW_TEST_MAIN(BoardTest)
+QTEST_APPLESS_MAIN(BoardTest)
 
 #include "board_test.moc"

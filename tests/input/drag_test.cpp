@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "core/board.h"
+#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "input/drag.h"
@@ -29,7 +30,7 @@ QString Status(int part)
 // The centre of a column at the height of the lifted-disk band.
 QPoint Column(int peg)
 {
-    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(Pegs[peg].PegLabel, prop::Top) / 2);
+    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(PegLabel(peg), prop::Top) / 2);
 }
 
 void Press(const UnitRef& disk)
@@ -42,7 +43,7 @@ void Move(int from, int to)
 {
     const int top = TopDisk(from);
     QVERIFY(top != 0);
-    Press(Pegs[from].Slots[top]);
+    Press(DiskLabel(top));
     QTest::mouseMove(Window(), Column(to));
     QTest::mouseRelease(Window(), Qt::LeftButton, {}, Column(to));
 }
@@ -76,19 +77,19 @@ private slots:
 
     void pressingTheBottomDiskLiftsTheTopOne()
     {
-        Press(Pegs[1].Slots[5]);
+        Press(DiskLabel(5));
         QVERIFY(DragActive);
         QCOMPARE(LiftedDisk, 1);
-        QCOMPARE(GetInt(Pegs[1].Slots[1], prop::Top), DragTop);
-        QCOMPARE(DragTop, int(GetInt(Pegs[1].PegLabel, prop::Top) / 2.0 - GetInt(Pegs[1].Slots[1], prop::Height) / 2.0));
-        QTest::mouseRelease(Window(), Qt::LeftButton, {}, RectOf(Pegs[1].Slots[5]).center());
+        QCOMPARE(GetInt(DiskLabel(1), prop::Top), DragTop);
+        QCOMPARE(DragTop, int(GetInt(PegLabel(1), prop::Top) / 2.0 - GetInt(DiskLabel(1), prop::Height) / 2.0));
+        QTest::mouseRelease(Window(), Qt::LeftButton, {}, RectOf(DiskLabel(5)).center());
     }
 
     void theLiftedDiskFollowsTheCursorSidewaysAndTheTipNamesThePegs()
     {
         StartGame(4, 3, 1);
-        Press(Pegs[1].Slots[1]);
-        const UnitRef disk = Pegs[1].Slots[1];
+        Press(DiskLabel(1));
+        const UnitRef disk = DiskLabel(1);
         for (const int x : {ColumnWidth + 10, ColumnWidth + 30, 3 * ColumnWidth + 5}) {
             QTest::mouseMove(Window(), QPoint(x, 300));
             const QRect rect = RectOf(disk);
@@ -107,26 +108,26 @@ private slots:
         QCOMPARE(Status(2), QStringLiteral("原地放下..."));
         QCOMPARE(MoveRecord, record);
         QCOMPARE(TopDisk(2), 1);
-        QCOMPARE(RequestedEffects().back(), Effect::InPlace);
+        QCOMPARE(RecordedEffects().Effects().back(), Effect::InPlace);
     }
 
     void puttingBackTheTopOfTheFullMainPegIsASpinInPlace()
     {
         Move(1, 1);
         QCOMPARE(Status(2), QStringLiteral("您 出色 地完成了原地打转！= ="));
-        QCOMPARE(RequestedEffects().back(), Effect::SpinInPlace);
+        QCOMPARE(RecordedEffects().Effects().back(), Effect::SpinInPlace);
         QVERIFY(MoveRecord.empty());
         QCOMPARE(StepCount, 0);
     }
 
     void releasingBesideTheColumnsMovesNothing()
     {
-        const QRect before = RectOf(Pegs[1].Slots[1]);
+        const QRect before = RectOf(DiskLabel(1));
         for (const QPoint outside : {QPoint(-20, 100), QPoint(ClientWidth(主窗口) + 20, 100)}) {
-            Press(Pegs[1].Slots[1]);
+            Press(DiskLabel(1));
             QTest::mouseMove(Window(), outside);
             QTest::mouseRelease(Window(), Qt::LeftButton, {}, outside);
-            QCOMPARE(RectOf(Pegs[1].Slots[1]), before);
+            QCOMPARE(RectOf(DiskLabel(1)), before);
             QCOMPARE(StepCount, 0);
         }
     }
@@ -179,7 +180,7 @@ private slots:
         // Seven moves, one of them onto the main peg, which never counts.
         QCOMPARE(Status(1), QStringLiteral("6 步"));
         QCOMPARE(Status(2), QStringLiteral("游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
-        const std::vector<Effect>& effects = RequestedEffects();
+        const std::vector<Effect> effects = RecordedEffects().Effects();
         QCOMPARE(effects.back(), Effect::Win3);
         QCOMPARE(StepCount, 0);
         // The finished game's moves stay readable until the next game's first lift.
@@ -208,7 +209,7 @@ private slots:
         Move(1, 2);
         Move(1, 3);  // within the first second: the first move stays recorded
         QCOMPARE(QString::fromStdString(MoveRecord), QStringLiteral("A→B\r\nA→C"));
-        const std::vector<Effect>& effects = RequestedEffects();
+        const std::vector<Effect> effects = RecordedEffects().Effects();
         const std::vector<Effect> lastFive(effects.end() - 5, effects.end());
         QCOMPARE(lastFive, (std::vector<Effect>{Effect::ClockStart, Effect::PickUp, Effect::CorrectDrop,
                                                 Effect::PickUp, Effect::CorrectDrop}));
@@ -217,8 +218,8 @@ private slots:
 
     void aNewGameEndsADrag()
     {
-        Press(Pegs[1].Slots[1]);
-        NewGame(true);
+        Press(DiskLabel(1));
+        NewGame(new_game::Redraw);
         QVERIFY(!DragActive);
         QTest::mouseRelease(Window(), Qt::LeftButton, {}, Column(2));
         for (int k = 1; k <= 5; ++k)

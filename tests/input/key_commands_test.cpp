@@ -6,9 +6,10 @@
 #include <QTimer>
 
 #include "core/board.h"
+#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
-#include "core/move_record_window.h"
+#include "ui/move_record_window.h"
 #include "input/key_commands.h"
 #include "media/sound_effects.h"
 #include "answer_message.h"
@@ -18,7 +19,7 @@ namespace {
 // A new game shows up as a fresh set of disk labels.
 UnitRef FirstDisk()
 {
-    return Pegs[GameSettings.MainPeg].Slots[1];
+    return DiskLabel(1);
 }
 
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers)

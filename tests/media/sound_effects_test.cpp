@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/board.h"
+#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "platform/sound_player.h"
@@ -54,12 +55,12 @@ QWindow* Window()
 
 QPoint Column(int peg)
 {
-    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(Pegs[peg].PegLabel, prop::Top) / 2);
+    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(PegLabel(peg), prop::Top) / 2);
 }
 
 void Lift(int peg)
 {
-    const UnitRef disk = Pegs[peg].Slots[TopDisk(peg)];
+    const UnitRef disk = DiskLabel(TopDisk(peg));
     const QRect rect(GetInt(disk, prop::Left), GetInt(disk, prop::Top), GetInt(disk, prop::Width),
                      GetInt(disk, prop::Height));
     QTest::mousePress(Window(), Qt::LeftButton, {}, rect.center());
@@ -76,12 +77,16 @@ void Start(int pegs, int disks)
     GameSettings.PegCount = pegs;
     GameSettings.DiskCount = disks;
     GameSettings.MainPeg = 1;
-    NewGame(true);
+    NewGame(new_game::Redraw);
 }
+
+// The product's player, with every request recorded on its way.
+SoundEffects sounds;
+EffectRecorder heard(&sounds);
 
 std::vector<EffectRequest> LastRequests(std::size_t count)
 {
-    const std::vector<EffectRequest>& all = EffectRequests();
+    const std::vector<EffectRequest>& all = heard.requests;
     return std::vector<EffectRequest>(all.end() - std::ptrdiff_t(std::min(count, all.size())), all.end());
 }
 
@@ -105,6 +110,7 @@ private slots:
         // A real output device that needs no sound card.
         qputenv("ALSOFT_DRIVERS", "null");
         QVERIFY(OpenMainWindowShown());
+        SetEffectPlayer(&heard);
     }
 
     void init()
@@ -198,10 +204,10 @@ private slots:
         Lift(2);
         Drop(1);  // disk 1 back on the full main peg
         const std::vector<EffectRequest> expected{
-            {Effect::ClockStart, false}, {Effect::PickUp, true}, {Effect::CorrectDrop, false},
-            {Effect::PickUp, true},      {Effect::Refused, false}, {Effect::PickUp, true},
-            {Effect::InPlace, false},    {Effect::PickUp, true}, {Effect::CorrectDrop, false},
-            {Effect::SpinInPlace, false}};
+            {Effect::ClockStart, OtherEffects::Stop}, {Effect::PickUp, OtherEffects::Keep}, {Effect::CorrectDrop, OtherEffects::Stop},
+            {Effect::PickUp, OtherEffects::Keep},      {Effect::Refused, OtherEffects::Stop}, {Effect::PickUp, OtherEffects::Keep},
+            {Effect::InPlace, OtherEffects::Stop},    {Effect::PickUp, OtherEffects::Keep}, {Effect::CorrectDrop, OtherEffects::Stop},
+            {Effect::SpinInPlace, OtherEffects::Stop}};
         QVERIFY(LastRequests(expected.size()) == expected);
     }
 
@@ -238,7 +244,7 @@ private slots:
         Lift(2);
         QTest::qWait(100);
         QCOMPARE(LiveVoiceCount(), 2u);
-        QVERIFY(EffectRequests().back() == (EffectRequest{Effect::PickUp, true}));
+        QVERIFY(heard.requests.back() == (EffectRequest{Effect::PickUp, OtherEffects::Keep}));
         Drop(2);
         QVERIFY(WaitForSilence());
     }
@@ -253,7 +259,7 @@ private slots:
             Drop(to);
         }
         QCOMPARE(GameSettings.DiskCount, 4);
-        const std::vector<EffectRequest> wins{{Effect::Win1, false}, {Effect::Win2, true}, {Effect::Win3, true}};
+        const std::vector<EffectRequest> wins{{Effect::Win1, OtherEffects::Stop}, {Effect::Win2, OtherEffects::Keep}, {Effect::Win3, OtherEffects::Keep}};
         QVERIFY(LastRequests(3) == wins);
         QCOMPARE(LiveVoiceCount(), 2u);
     }

@@ -4,7 +4,7 @@
 #include "platform/event_loop.h"
 #include "platform/qt_convert.h"
 #include "platform/test_window.h"
-#include "render/gradient.h"
+#include "platform/gradient.h"
 
 namespace {
 constexpr std::int32_t PaintWindowId = 0x52000300;

@@ -3,10 +3,12 @@
 #include "core/board.h"
 #include "core/game_settings.h"
 #include "platform/event_loop.h"
-#include "ui/main_window_fixture.h"
 #include "platform/test_window.h"
 #include "render/layout.h"
+#include "render/scene_builder.h"
+#include "render/scene_geometry.h"
 #include "render/style.h"
+#include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"
 
 namespace {
@@ -23,13 +25,14 @@ void Board(int pegs, int disks, QSize client)
     GameSettings.DiskCount = disks;
     GameSettings.MainPeg = 1;
     BuildBoard();
+    BuildBoardElements();
     WidgetOf(主窗口)->resize(client);
     LayoutScene();
 }
 
-int PlayHeight()
+QRect ToQRect(const Rect& rect)
 {
-    return ClientHeight(主窗口) - 20;
+    return QRect(rect.left, rect.top, rect.width, rect.height);
 }
 }  // namespace
 
@@ -44,66 +47,80 @@ private slots:
 
     void init() { ReverseMode = false; }
 
-    void theDefaultBoardAtTheTemplateSize()
+    // The labels hold exactly what the geometry computes, fonts included.
+    void theLabelsShowTheComputedScene_data()
     {
-        Board(3, 5, QSize(603, 396));
-        const int row = PlayHeight() / 9;
-        QCOMPARE(ColumnWidth, 201);
-        QCOMPARE(RectOf(标签基), QRect(0, PlayHeight() - row, 603, row));
-        const int diskHeight = int(row / 100.0 * 80);
-        QCOMPARE(GetInt(Pegs[1].Slots[5], prop::Width), ColumnWidth);
-        int below = RectOf(标签基).top();
-        for (int k = 5; k >= 1; --k) {
-            const QRect disk = RectOf(Pegs[1].Slots[k]);
-            QCOMPARE(disk.height(), diskHeight);
-            QCOMPARE(disk.bottom() + 1, below);
-            QCOMPARE(disk.width(), int(201 - (5 - k) * 201.0 / 5));
-            QVERIFY(qAbs(disk.left() * 2 + disk.width() - 201) <= 1);
-            below = disk.top();
+        QTest::addColumn<int>("pegs");
+        QTest::addColumn<int>("disks");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("template size") << 3 << 5 << QSize(603, 396) << false;
+        QTest::newRow("reverse") << 4 << 7 << QSize(800, 500) << true;
+        QTest::newRow("narrow") << 5 << 5 << QSize(30, 396) << false;
+        QTest::newRow("too low for a row") << 3 << 5 << QSize(603, 28) << false;
+        QTest::newRow("full hd, many disks") << 10 << 64 << QSize(1920, 1080) << false;
+    }
+
+    void theLabelsShowTheComputedScene()
+    {
+        QFETCH(int, pegs);
+        QFETCH(int, disks);
+        QFETCH(QSize, client);
+        QFETCH(bool, reverse);
+        ReverseMode = reverse;
+        Board(pegs, disks, client);
+        MoveDisk(1, 2, TopDisk(1));
+        LayoutScene();
+        const SceneGeometry scene =
+            ComputeScene({client.width(), client.height(), GetInt(状态条, prop::Height), pegs, disks, reverse}, Pegs,
+                         FitFontToHeight, FitFontToWidth);
+        // A label holds no font size below 0.
+        const int diskFont = std::max(scene.DiskFont, 0);
+        const int pegFont = std::max(scene.PegFont, 0);
+        QCOMPARE(ColumnWidth, scene.ColumnWidth);
+        QCOMPARE(RectOf(标签基), ToQRect(scene.Base));
+        for (int k = 1; k <= disks; ++k) {
+            QCOMPARE(RectOf(DiskLabel(k)), ToQRect(*scene.Disks[k]));
+            QCOMPARE(GetInt(DiskLabel(k), prop::LabelFont, font_element::SizePoints), diskFont);
         }
-        for (int i = 1; i <= 3; ++i) {
-            const QRect peg = RectOf(Pegs[i].PegLabel);
-            QCOMPARE(peg.top(), row * 2);
-            QCOMPARE(peg.height(), PlayHeight() - row * 3);
-            QCOMPARE(peg.width(), GetInt(Pegs[1].Slots[1], prop::Width) / 2);
-            QVERIFY(qAbs(peg.left() * 2 + peg.width() - ((i - 1) * 402 + 201)) <= 1);
+        for (int i = 1; i <= pegs; ++i) {
+            QCOMPARE(RectOf(PegLabel(i)), ToQRect(scene.Pegs[i]));
+            QCOMPARE(GetInt(PegLabel(i), prop::LabelFont, font_element::SizePoints), pegFont);
         }
     }
 
-    void aWidthNotDivisibleByThePegsLeavesAStripButTheBaseSpansIt()
+    // Each new board replaces the old labels: tagged, captioned, and the main
+    // peg alone in its own style, wherever it stands.
+    void aNewBoardReplacesTheLabels_data()
     {
-        Board(4, 3, QSize(603, 396));
-        QCOMPARE(ColumnWidth, 150);
-        QCOMPARE(GetInt(标签基, prop::Width), 603);
-        QCOMPARE(GetInt(Pegs[1].Slots[3], prop::Width), 150);
-        const QRect last = RectOf(Pegs[4].PegLabel);
-        QVERIFY(last.right() < 600);
+        QTest::addColumn<int>("pegs");
+        QTest::addColumn<int>("mainPeg");
+        for (int pegs : {3, 4, 28})
+            for (int mainPeg : {1, 2, pegs})
+                QTest::addRow("%d pegs, main %d", pegs, mainPeg) << pegs << mainPeg;
     }
 
-    void reverseModeStacksTheShortestAtTheBottomAndBack()
+    void aNewBoardReplacesTheLabels()
     {
-        Board(3, 5, QSize(603, 396));
-        ReverseMode = true;
-        LayoutScene();
-        const int baseTop = GetInt(标签基, prop::Top);
-        QCOMPARE(RectOf(Pegs[1].Slots[1]).bottom() + 1, baseTop);
-        QVERIFY(GetInt(Pegs[1].Slots[5], prop::Top) < GetInt(Pegs[1].Slots[4], prop::Top));
-        ReverseMode = false;
-        LayoutScene();
-        QCOMPARE(RectOf(Pegs[1].Slots[5]).bottom() + 1, baseTop);
-        QVERIFY(GetInt(Pegs[1].Slots[1], prop::Top) < GetInt(Pegs[1].Slots[2], prop::Top));
-    }
-
-    void aMovedDiskKeepsItsWidthAndLandsOnItsNewPeg()
-    {
-        Board(3, 5, QSize(603, 396));
-        const int width = GetInt(Pegs[1].Slots[1], prop::Width);
-        MoveDisk(1, 3, 1);
-        LayoutScene();
-        const QRect moved = RectOf(Pegs[3].Slots[1]);
-        QCOMPARE(moved.width(), width);
-        QCOMPARE(moved.bottom() + 1, GetInt(标签基, prop::Top));
-        QVERIFY(qAbs(moved.left() * 2 + moved.width() - (2 * 402 + 201)) <= 1);
+        QFETCH(int, pegs);
+        QFETCH(int, mainPeg);
+        Board(4, 6, QSize(603, 396));
+        const UnitRef oldDisk = DiskLabel(6);
+        GameSettings.MainPeg = mainPeg;
+        GameSettings.PegCount = pegs;
+        GameSettings.DiskCount = 3;
+        BuildBoard();
+        BuildBoardElements();
+        QVERIFY(!UnitExists(oldDisk));
+        QCOMPARE(UnitListCount(FindUnits(主窗口, {}, "标签", FirstPegTag)), pegs + 3);
+        for (int i = 1; i <= pegs; ++i) {
+            QCOMPARE(GetText(PegLabel(i), prop::Caption), PegLetter(i));
+            QCOMPARE(GetText(PegLabel(i), prop::Tag), std::to_string(111 + i));
+            QCOMPARE(StyleFromLabel(PegLabel(i)), i == mainPeg ? GameSettings.MainPegStyle : GameSettings.PegStyle);
+        }
+        QCOMPARE(GetText(DiskLabel(2), prop::Tag), std::string("224"));
+        QCOMPARE(GetText(DiskLabel(2), prop::Caption), std::string("2"));
+        QCOMPARE(StyleFromLabel(DiskLabel(2)), GameSettings.DiskStyle);
     }
 
     void aDropMovesOnlyTheDiskThatMoved()
@@ -119,30 +136,13 @@ private slots:
             }
         } counter;
         for (int k = 2; k <= 5; ++k)
-            WidgetOf(Pegs[1].Slots[k])->installEventFilter(&counter);
+            WidgetOf(DiskLabel(k))->installEventFilter(&counter);
         WidgetOf(标签基)->installEventFilter(&counter);
         for (int i = 1; i <= 3; ++i)
-            WidgetOf(Pegs[i].PegLabel)->installEventFilter(&counter);
+            WidgetOf(PegLabel(i))->installEventFilter(&counter);
         LayoutScene();
         QCOMPARE(counter.moves, 0);
-        QCOMPARE(RectOf(Pegs[2].Slots[1]).bottom() + 1, GetInt(标签基, prop::Top));
-    }
-
-    void inANarrowWindowPegsAreOnePixelWide()
-    {
-        Board(5, 5, QSize(30, 396));
-        for (int i = 1; i <= 5; ++i)
-            QCOMPARE(GetInt(Pegs[i].PegLabel, prop::Width), 1);
-    }
-
-    void aWindowTooLowForARowPassesTheValuesOn()
-    {
-        Board(3, 5, QSize(603, 28));
-        QCOMPARE(PlayHeight(), 8);
-        QCOMPARE(GetInt(标签基, prop::Height), 0);
-        QCOMPARE(GetInt(标签基, prop::Top), 8);
-        QCOMPARE(GetInt(Pegs[1].Slots[5], prop::Height), 0);
-        QCOMPARE(GetInt(Pegs[1].PegLabel, prop::Height), 8);
+        QCOMPARE(RectOf(DiskLabel(1)).bottom() + 1, GetInt(标签基, prop::Top));
     }
 
     void aStyleAppliedReadsBackClamped()

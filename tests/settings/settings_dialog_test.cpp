@@ -15,20 +15,21 @@
 
 #include "answer_message.h"
 #include "core/board.h"
+#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "media/sound_effects.h"
 #include "platform/profile.h"
 #include "render/style.h"
 #include "settings/settings_dialog.h"
-#include "settings/settings_dialog_template.h"
+#include "ui/settings_dialog_template.h"
 #include "ui/help_texts.h"
 #include "ui/main_window_fixture.h"
 
 namespace {
 int NewGamesSoFar()
 {
-    const std::vector<Effect> effects = RequestedEffects();
+    const std::vector<Effect> effects = RecordedEffects().Effects();
     return int(std::count(effects.begin(), effects.end(), Effect::NewGame));
 }
 
@@ -129,7 +130,7 @@ std::vector<ElementStyle> DiskStyles()
 {
     std::vector<ElementStyle> styles;
     for (std::int32_t k = 1; k <= GameSettings.DiskCount; ++k)
-        styles.push_back(StyleFromLabel(Pegs[GameSettings.MainPeg].Slots[k]));
+        styles.push_back(StyleFromLabel(DiskLabel(k)));
     return styles;
 }
 }  // namespace
@@ -209,7 +210,7 @@ private slots:
         QCOMPARE(Shown(编辑框盘数), shown);
         QCOMPARE(GameSettings.DiskCount, disks);
         QCOMPARE(NewGamesSoFar(), before + 1);
-        QVERIFY(!(Pegs[4].Slots[disks] == EmptyUnitRef));
+        QVERIFY(IsOccupied(Pegs[4].Slots[disks]));
     }
 
     void aPastedTextIsReadAsANumberAtOnce_data()
@@ -263,7 +264,7 @@ private slots:
         QCOMPARE(Shown(编辑框盘数), shown);
         QCOMPARE(GameSettings.DiskCount, disks);
         QCOMPARE(NewGamesSoFar(), before + 1);
-        QVERIFY(!(Pegs[4].Slots[disks] == EmptyUnitRef));
+        QVERIFY(IsOccupied(Pegs[4].Slots[disks]));
     }
 
     void theSpinnerStopsAtItsRange()
@@ -292,7 +293,7 @@ private slots:
         QCOMPARE(GameSettings.PegCount, 3);
         QCOMPARE(GameSettings.MainPeg, 2);
         QCOMPARE(NewGamesSoFar(), before + 1);
-        QVERIFY(!(Pegs[2].Slots[5] == EmptyUnitRef));
+        QVERIFY(IsOccupied(Pegs[2].Slots[5]));
         Spin(编辑框主柱, Qt::UpArrow, 3);
         QCOMPARE(Shown(编辑框主柱), "3");
         QCOMPARE(GameSettings.MainPeg, 3);
@@ -317,11 +318,11 @@ private slots:
 
     void aNewGradientRecoloursEveryDiskAndTheGameGoesOn()
     {
-        QTest::mouseClick(WidgetOf(Pegs[4].Slots[1]), Qt::LeftButton);
+        QTest::mouseClick(WidgetOf(DiskLabel(1)), Qt::LeftButton);
         QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
         const int steps = StepCount;
         const int before = NewGamesSoFar();
-        const UnitRef top = Pegs[4].Slots[1];
+        const UnitRef top = DiskLabel(1);
         Choose(组合框修改对象, 2);
         QCOMPARE(GetInt(组合框渐变, prop::Selected), GameSettings.DiskStyle.GradientMode);
         Choose(组合框渐变, 6);
@@ -331,18 +332,18 @@ private slots:
         QCOMPARE(NewGamesSoFar(), before);
         QCOMPARE(StepCount, steps);
         QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
-        QCOMPARE(Pegs[4].Slots[1], top);
+        QCOMPARE(DiskLabel(1), top);
         QCOMPARE(GameSettings.PegStyle.GradientMode, 2);
     }
 
     void eachTargetTakesItsOwnLabels()
     {
-        const ElementStyle mainPeg = StyleFromLabel(Pegs[4].PegLabel);
+        const ElementStyle mainPeg = StyleFromLabel(PegLabel(4));
         Choose(组合框边框, 5);
         QCOMPARE(GameSettings.PegStyle.BorderStyle, 5);
         for (int peg : {1, 2, 3, 5})
-            QCOMPARE(StyleFromLabel(Pegs[peg].PegLabel), GameSettings.PegStyle);
-        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel), mainPeg);
+            QCOMPARE(StyleFromLabel(PegLabel(peg)), GameSettings.PegStyle);
+        QCOMPARE(StyleFromLabel(PegLabel(4)), mainPeg);
 
         Choose(组合框修改对象, 3);
         Choose(组合框边框, 2);
@@ -360,8 +361,8 @@ private slots:
         QCOMPARE(GetInt(组合框渐变, prop::Selected), mainPeg.GradientMode);
         QCOMPARE(GameSettings.PegStyle, pegs);
         QCOMPARE(GameSettings.MainPegStyle, mainPeg);
-        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel), mainPeg);
-        QCOMPARE(StyleFromLabel(Pegs[1].PegLabel), pegs);
+        QCOMPARE(StyleFromLabel(PegLabel(4)), mainPeg);
+        QCOMPARE(StyleFromLabel(PegLabel(1)), pegs);
     }
 
     void aPickedColourIsAppliedAtOnce()
@@ -369,10 +370,10 @@ private slots:
         Choose(组合框修改对象, 1);
         PickColour(颜色选择器2, "swatch29");
         QTRY_COMPARE(GameSettings.MainPegStyle.Colour2, Rgb(0, 0, 255));
-        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel).Colour2, Rgb(0, 0, 255));
+        QCOMPARE(StyleFromLabel(PegLabel(4)).Colour2, Rgb(0, 0, 255));
         PickColour(颜色选择器3, "noColour");
         QTRY_COMPARE(GameSettings.MainPegStyle.Colour3, NoColour);
-        QCOMPARE(StyleFromLabel(Pegs[4].PegLabel).Colour3, NoColour);
+        QCOMPARE(StyleFromLabel(PegLabel(4)).Colour3, NoColour);
     }
 
     // A stored border or gradient beyond the lists shows no entry and is kept

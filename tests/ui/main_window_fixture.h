@@ -3,14 +3,15 @@
 // the game's windows need it.
 #include <QTemporaryDir>
 
+#include "core/effect_recorder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
-#include "core/move_record_window.h"
 #include "platform/test_window.h"
-#include "settings/settings_dialog_template.h"
-#include "settings/settings_store.h"
+#include "settings/settings_file.h"
 #include "ui/about_window_template.h"
 #include "ui/main_window_template.h"
+#include "ui/move_record_window.h"
+#include "ui/settings_dialog_template.h"
 
 // A settings file of the test's own, which starts out missing.
 inline std::string TestSettingsPath()
@@ -19,11 +20,19 @@ inline std::string TestSettingsPath()
     return folder.path().toStdString() + "/settings.ini";
 }
 
+// The effects the game has asked for; the tests of the game's windows hear nothing.
+inline EffectRecorder& RecordedEffects()
+{
+    static EffectRecorder recorder;
+    return recorder;
+}
+
 // Registers the anchor and main window templates, points the settings store
-// at the test's own file and opens the anchor window.
+// at the test's own file, records the sound effects and opens the anchor window.
 inline bool OpenAnchorWindow()
 {
     SettingsStore.Open(TestSettingsPath());
+    SetEffectPlayer(&RecordedEffects());
     RegisterWindowTemplate(AnchorWindow());
     RegisterWindowTemplate(MainWindowTemplate());
     RegisterWindowTemplate(MoveRecordWindowTemplate());
@@ -49,5 +58,5 @@ inline void StartGame(int pegs, int disks, int mainPeg)
     GameSettings.PegCount = pegs;
     GameSettings.DiskCount = disks;
     GameSettings.MainPeg = mainPeg;
-    NewGame(true);
+    NewGame(new_game::Redraw);
 }

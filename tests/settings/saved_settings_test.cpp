@@ -4,13 +4,14 @@
 #include <QTest>
 
 #include "core/board.h"
+#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "platform/gbk.h"
 #include "platform/profile.h"
 #include "render/style.h"
 #include "platform/screen.h"
-#include "settings/settings_file.h"
+#include "settings/saved_settings.h"
 #include "settings/window_placement.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fixture.h"
@@ -71,7 +72,7 @@ const ElementStyle TemplateBase{744191, 7321599, 744191, 3, 0};
 
 Q_DECLARE_METATYPE(ElementStyle)
 
-class SettingsFileTest : public QObject {
+class SavedSettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(GetInt(菜单静音, prop::MenuChecked), 0);
         QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked), 1);
         QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), 0);
-        QVERIFY(!(Pegs[2].Slots[5] == EmptyUnitRef));
+        QVERIFY(IsOccupied(Pegs[2].Slots[5]));
         QVERIFY(!QFile::exists(QString::fromStdString(TestSettingsPath())));
     }
 
@@ -138,7 +139,7 @@ private slots:
         QCOMPARE(GameSettings.MainPeg, mainPeg);
         QCOMPARE(GameSettings.DiskCount, disks);
         QCOMPARE(Pegs.Size(), pegs);
-        QVERIFY(!(Pegs[mainPeg].Slots[disks] == EmptyUnitRef));
+        QVERIFY(IsOccupied(Pegs[mainPeg].Slots[disks]));
     }
 
     void storedLooksOverrideTheTemplate_data()
@@ -169,8 +170,8 @@ private slots:
         QCOMPARE(GameSettings.PegStyle, pegs);
         QCOMPARE(GameSettings.DiskStyle, disks);
         QCOMPARE(GameSettings.MainPegStyle, TemplateMainPeg);
-        QCOMPARE(StyleFromLabel(Pegs[1].PegLabel), pegs);
-        QCOMPARE(StyleFromLabel(Pegs[2].Slots[1]), disks);
+        QCOMPARE(StyleFromLabel(PegLabel(1)), pegs);
+        QCOMPARE(StyleFromLabel(DiskLabel(1)), disks);
     }
 
     // A stored border or gradient the lists have no entry for is kept as it
@@ -197,8 +198,8 @@ private slots:
         Reopen();
         QCOMPARE(GameSettings.DiskStyle.GradientMode, gradient);
         QCOMPARE(GameSettings.DiskStyle.BorderStyle, border);
-        QCOMPARE(GetInt(Pegs[2].Slots[1], prop::GradientMode), paintedGradient);
-        QCOMPARE(GetInt(Pegs[2].Slots[1], prop::LabelBorder), paintedBorder);
+        QCOMPARE(GetInt(DiskLabel(1), prop::GradientMode), paintedGradient);
+        QCOMPARE(GetInt(DiskLabel(1), prop::LabelBorder), paintedBorder);
         CloseByPlayer();
         QCOMPARE(Stored("渐变颜色", "横.渐变"), std::to_string(gradient));
         QCOMPARE(Stored("渐变颜色", "横.边框"), std::to_string(border));
@@ -264,7 +265,7 @@ private slots:
         GameSettings.PegCount = 4;
         GameSettings.DiskCount = 6;
         GameSettings.MainPeg = 1;
-        NewGame(true);
+        NewGame(new_game::Redraw);
         GameSettings.BaseStyle.Colour2 = NoColour;
         GameSettings.BackgroundIndex = 7;
         SetInt(菜单静音, prop::MenuChecked, 1);
@@ -371,7 +372,7 @@ private slots:
         SettingsStore.Open(blocker.toStdString() + "/settings.ini");
         Reopen();
         GameSettings.DiskCount = 8;
-        NewGame(true);
+        NewGame(new_game::Redraw);
         CloseByPlayer();
         QVERIFY(QFileInfo(blocker).isFile());
         Reopen();
@@ -379,5 +380,5 @@ private slots:
     }
 };
 
-WINDOW_TEST_MAIN(SettingsFileTest)
-#include "settings_file_test.moc"
+WINDOW_TEST_MAIN(SavedSettingsTest)
+#include "saved_settings_test.moc"

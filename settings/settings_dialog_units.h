@@ -1,6 +1,7 @@
 #pragma once
-#include "platform/window_template.h"
+#include "platform/unit_ref.h"
 
+// The settings dialog and its units, addressed by their template names.
 inline constexpr std::int32_t SettingsDialogId = 0x52000003;
 
 inline constexpr UnitRef 设置窗口{SettingsDialogId, 0x06000003, UnitKind::window};
@@ -14,6 +15,3 @@ inline constexpr UnitRef 颜色选择器1{SettingsDialogId, 0x1600020C, UnitKind
 inline constexpr UnitRef 组合框边框{SettingsDialogId, 0x1600020D, UnitKind::ComboBox};
 inline constexpr UnitRef 编辑框主柱{SettingsDialogId, 0x1600020E, UnitKind::EditBox};
 inline constexpr UnitRef 编辑框柱数{SettingsDialogId, 0x16000210, UnitKind::EditBox};
-
-// The dialog "设置游戏参数".
-const WindowTemplate& SettingsDialogTemplate();

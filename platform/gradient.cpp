@@ -1,4 +1,4 @@
-#include "render/gradient.h"
+#include "platform/gradient.h"
 
 #include <algorithm>
 #include <cmath>

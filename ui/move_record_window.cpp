@@ -1,7 +1,7 @@
-#include "core/move_record_window.h"
+#include "ui/move_record_window.h"
 
 #include "core/game_flow.h"
-#include "ui/main_window_template.h"
+#include "core/main_window_units.h"
 
 namespace {
 WindowTemplate Build()

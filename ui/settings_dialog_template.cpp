@@ -1,7 +1,7 @@
-#include "settings/settings_dialog_template.h"
+#include "ui/settings_dialog_template.h"
 
 #include "settings/settings_dialog.h"
-#include "settings/settings_file.h"
+#include "settings/saved_settings.h"
 #include "ui/help_texts.h"
 
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"

@@ -1,0 +1,25 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/game_settings.h"
+#include "platform/unit_ref.h"
+
+// The settings file: beside the executable, or in the player's configuration
+// folder when the executable's folder cannot be written.
+std::string SettingsFilePath();
+
+// Opens the settings store on the settings file; run once at start-up.
+void OpenSettingsStore();
+
+// Everything the player can adjust, read from the settings file: the counts,
+// the four looks, the menu options, the background order and the main
+// window's placement. Missing or unreadable values keep their defaults.
+void LoadSettings();
+// Writes all of it back in the same order.
+void SaveSettings();
+
+// One look under the keys prefix + "颜色1", "颜色2", "颜色3", "渐变", "边框".
+// The label's look, when given, is the default; a stored colour of 0 keeps it.
+void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<UnitRef> label);
+void WriteStyle(const std::string& prefix, const ElementStyle& style);

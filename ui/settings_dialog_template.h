@@ -1,0 +1,6 @@
+#pragma once
+#include "platform/window_template.h"
+#include "settings/settings_dialog_units.h"
+
+// The dialog "设置游戏参数".
+const WindowTemplate& SettingsDialogTemplate();
