@@ -26,19 +26,20 @@ fail() {
   exit 1
 }
 
+# A display of its own: Xvfb takes a number no other server holds and writes
+# it to the file once it accepts connections, so that checks run side by side.
 start_x() {
-  local display
-  for display in $(seq 120 180); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-    SERVER_PID=$!
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      xdotool getmouselocation >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$SERVER_PID" 2>/dev/null || true
+  : >"$WORK/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  SERVER_PID=$!
+  for _ in $(seq 200); do
+    if [ "$(wc -l <"$WORK/display")" -ge 1 ]; then
+      export DISPLAY=":$(head -n 1 "$WORK/display")"
+      xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
+      return 0
+    fi
+    kill -0 "$SERVER_PID" 2>/dev/null || break
+    sleep 0.1
   done
   fail "no X server could be started"
 }
