@@ -184,7 +184,3 @@ Handler Run(void (*operation)());
 
 // A font of the given face and character height in pixels.
 Font PixelFont(const std::string& face, int pixels, bool bold = false);
-
-// The reference of a window's own unit, and of a unit of a template.
-UnitRef WindowRef(const WindowTemplate& window);
-UnitRef UnitRefOf(const WindowTemplate& window, const std::string& name);
