@@ -6,6 +6,13 @@
 #include "core/game_settings.h"
 #include "core/settings_table.h"
 
+namespace {
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+}  // namespace
+
 class SettingsTableTest : public QObject {
     Q_OBJECT
 
@@ -29,7 +36,7 @@ private slots:
     {
         const GameSettingsRecord defaults;
         for (const Setting& setting : SettingsTable) {
-            const QByteArray key(setting.key.data(), qsizetype(setting.key.size()));
+            const QByteArray key = Text(setting.key).toUtf8();
             if (setting.number)
                 QVERIFY2(BoundedSetting(setting, setting.defaultNumber, defaults) == setting.defaultNumber,
                          key.constData());
@@ -54,11 +61,11 @@ private slots:
         QSet<QString> keys;
         int count = 0;
         for (const Setting& setting : SettingsTable) {
-            const QString section = QString::fromUtf8(setting.section.data(), qsizetype(setting.section.size()));
-            const QString key = QString::fromUtf8(setting.key.data(), qsizetype(setting.key.size()));
+            const QString section = Text(setting.section);
+            const QString key = Text(setting.key);
             if (setting.kind == SettingKind::Style) {
                 for (const StylePart& part : StyleParts) {
-                    keys << section + "/" + key + QString::fromUtf8(part.suffix.data(), qsizetype(part.suffix.size()));
+                    keys << section + "/" + key + Text(part.suffix);
                     ++count;
                 }
             } else if (!key.isEmpty()) {
@@ -67,6 +74,7 @@ private slots:
             }
         }
         QCOMPARE(keys.size(), count);
+        // Four looks of five values each, three counts and the background order.
         QCOMPARE(count, 4 * 5 + 4);
     }
 
