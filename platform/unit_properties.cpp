@@ -6,6 +6,7 @@
 #include "platform/colour_picker_widget.h"
 #include "platform/control_widgets.h"
 #include "platform/fatal.h"
+#include "platform/label_styles.h"
 #include "platform/label_widget.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_bounds.h"
@@ -242,7 +243,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             return;
         }
         if (number == prop::WindowBorder) {
-            data.borderStyle = std::clamp(AsInt(value), 0, 6);
+            data.borderStyle = std::clamp(AsInt(value), 0, window_border::EdgeFixed);
             window->ApplyBorderStyle(data.borderStyle);
             return;
         }
@@ -259,13 +260,13 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             return Repaint(unit);
         }
         if (number == prop::LabelBorder) {
-            data.borderStyle = std::clamp(AsInt(value), 0, 6);
+            data.borderStyle = std::clamp(AsInt(value), 0, LastBorderStyle);
             return Repaint(unit);
         }
         if (number == prop::LabelFont)
             return SetFont(unit, element, value);
         if (number == prop::GradientMode) {
-            data.gradientMode = std::clamp(AsInt(value), 0, 8);
+            data.gradientMode = std::clamp(AsInt(value), 0, LastGradientMode);
             return Repaint(unit);
         }
         if (number >= prop::GradientColour1 && number <= prop::GradientColour3) {

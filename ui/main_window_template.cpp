@@ -1,6 +1,7 @@
 #include "ui/main_window_template.h"
 
 #include "core/game_flow.h"
+#include "core/settings_table.h"
 #include "ui/move_record_window.h"
 #include "input/drag.h"
 #include "input/key_commands.h"
@@ -16,6 +17,11 @@
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
+// The templates of disks, pegs and base show the default looks of their settings.
+constexpr ElementStyle DiskLook = SettingOf(标签横).defaultStyle;
+constexpr ElementStyle PegLook = SettingOf(标签柱).defaultStyle;
+constexpr ElementStyle BaseLook = SettingOf(标签基).defaultStyle;
+
 UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, void (*command)() = nullptr, unsigned state = 0)
 {
     UnitTemplate entry;
@@ -71,16 +77,18 @@ WindowTemplate Build()
         {.name = "标签横", .kind = UnitKind::Label, .id = 标签横.unit, .rect = {88, 240, 328, 24},
          .visible = false, .cursor = PredefinedCursor(CursorShape::Hand), .font = SongFont(20, true),
          .textColour = Rgb(255, 255, 0), .hAlign = HAlign::Centre, .vAlign = VAlign::Centre,
-         .gradientMode = 1, .gradient = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255)},
+         .borderStyle = DiskLook.BorderStyle, .gradientMode = DiskLook.GradientMode,
+         .gradient = {DiskLook.Colour1, DiskLook.Colour2, DiskLook.Colour3},
          .events = {{Event::LeftDown, Run(PickUpDisk)}, {Event::LeftUp, Run(DropDisk)},
                     {Event::MouseMove, Run(DragMove)}}},
         {.name = "标签柱", .kind = UnitKind::Label, .id = 标签柱.unit, .rect = {240, 0, 8, 256},
          .visible = false, .disabled = true, .textColour = Rgb(0, 0, 255), .hAlign = HAlign::Centre,
-         .vAlign = VAlign::Top, .gradientMode = 2,
-         .gradient = {Rgb(255, 0, 255), Rgb(255, 104, 180), Rgb(255, 0, 255)}},
+         .vAlign = VAlign::Top, .borderStyle = PegLook.BorderStyle, .gradientMode = PegLook.GradientMode,
+         .gradient = {PegLook.Colour1, PegLook.Colour2, PegLook.Colour3}},
         {.name = "标签基", .kind = UnitKind::Label, .id = 标签基.unit, .rect = {0, 264, 504, 24},
-         .textColour = Rgb(0, 0, 0), .hAlign = HAlign::Left, .vAlign = VAlign::Centre, .gradientMode = 3,
-         .gradient = {Rgb(255, 90, 11), Rgb(255, 183, 111), Rgb(255, 90, 11)}},
+         .textColour = Rgb(0, 0, 0), .hAlign = HAlign::Left, .vAlign = VAlign::Centre,
+         .borderStyle = BaseLook.BorderStyle, .gradientMode = BaseLook.GradientMode,
+         .gradient = {BaseLook.Colour1, BaseLook.Colour2, BaseLook.Colour3}},
         {.name = "状态条", .kind = UnitKind::StatusBar, .id = 状态条.unit, .rect = {0, 0, 0, 20},
          .items = {"时间", "步数", "提示"}, .partWidths = {100, 50, 0}},
     };

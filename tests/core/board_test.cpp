@@ -100,9 +100,9 @@ private slots:
         QTest::addColumn<int>("builtPegs");
         QTest::addColumn<int>("builtDisks");
         QTest::addColumn<int>("builtMain");
-        QTest::newRow("too few") << 0 << -4 << 0 << 3 << 3 << 1;
-        QTest::newRow("too many") << 500 << 5000 << 400 << 111 << 999 << 111;
-        QTest::newRow("main peg beyond the pegs") << 4 << 3 << 9 << 4 << 3 << 4;
+        QTest::newRow("too few") << 0 << -4 << 0 << 3 << 3 << 2;
+        QTest::newRow("too many") << 500 << 5000 << 400 << 111 << 999 << 56;
+        QTest::newRow("main peg beyond the pegs") << 4 << 3 << 9 << 4 << 3 << 2;
     }
 
     void countsAreHeldToTheirBounds()
