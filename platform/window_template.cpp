@@ -11,11 +11,11 @@ Handler Run(void (*operation)())
     return [operation](EventArgs&) { operation(); };
 }
 
-Font PixelFont(const std::string& face, int pixels, bool bold)
+Font PixelFont(const std::string& face, int pixels, FontWeight weight)
 {
     Font font;
     font.face = face;
     font.height = -pixels;
-    font.bold = bold;
+    font.bold = weight == FontWeight::Bold;
     return font;
 }

@@ -183,4 +183,4 @@ struct WindowTemplate {
 Handler Run(void (*operation)());
 
 // A font of the given face and character height in pixels.
-Font PixelFont(const std::string& face, int pixels, bool bold = false);
+Font PixelFont(const std::string& face, int pixels, FontWeight weight = FontWeight::Regular);

@@ -67,7 +67,7 @@ WindowTemplate Build()
     mail.mailLink = true;
     UnitTemplate title = Link(超级链接框4, "超级链接框4", {64, 264, 336, 48}, "Korvel·汉诺塔(Torvane) v1.2",
                               contact::WebSite);
-    title.font = SongFont(21, true);
+    title.font = SongFont(21, FontWeight::Bold);
 
     UnitTemplate dragged = Picture(图片框1, "图片框1", {8, 94, 150, 150}, AboutPegsPicture(),
                                    PredefinedCursor(CursorShape::SizeAll));
