@@ -14,12 +14,12 @@
 #include "core/board.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
+#include "main_window_bench.h"
 #include "platform/event_loop.h"
 #include "platform/unit_registry.h"
 #include "platform/units.h"
 #include "render/layout.h"
 #include "ui/main_window_template.h"
-#include "main_window_bench.h"
 
 namespace {
 constexpr int Rounds = 41;

@@ -42,8 +42,8 @@ struct Setting {
     // For a style the prefix of its keys; empty where the unit names its keys.
     std::string_view key{};
     SettingKind kind = SettingKind::Count;
-    std::int32_t GameSettingsRecord::* number = nullptr;
-    ElementStyle GameSettingsRecord::* style = nullptr;
+    std::int32_t GameSettingsRecord::*number = nullptr;
+    ElementStyle GameSettingsRecord::*style = nullptr;
     std::int32_t defaultNumber = 0;
     ElementStyle defaultStyle{};
     std::int32_t lowest = 0;
@@ -61,7 +61,7 @@ struct Setting {
 // The five values of a style, each under its prefix followed by `suffix`.
 struct StylePart {
     std::string_view suffix{};
-    std::int32_t ElementStyle::* field = nullptr;
+    std::int32_t ElementStyle::*field = nullptr;
     // Colours: 0 stands for "not set", so a stored 0 keeps the default.
     bool zeroKeepsDefault = false;
     // The values the settings dialog lists; a stored value outside them is
@@ -88,40 +88,69 @@ inline constexpr std::int32_t SpinnerTop = 64;
 }  // namespace setting_defaults
 
 inline constexpr Setting SettingsTable[] = {
-    {.section = settings_section::Looks, .key = "柱.", .kind = SettingKind::Style,
-     .style = &GameSettingsRecord::PegStyle, .defaultStyle = setting_defaults::PegLook, .unit = 标签柱},
-    {.section = settings_section::Looks, .key = "主柱.", .kind = SettingKind::Style,
-     .style = &GameSettingsRecord::MainPegStyle, .defaultStyle = setting_defaults::MainPegLook},
-    {.section = settings_section::Looks, .key = "横.", .kind = SettingKind::Style,
+    {.section = settings_section::Looks,
+     .key = "柱.",
+     .kind = SettingKind::Style,
+     .style = &GameSettingsRecord::PegStyle,
+     .defaultStyle = setting_defaults::PegLook,
+     .unit = 标签柱},
+    {.section = settings_section::Looks,
+     .key = "主柱.",
+     .kind = SettingKind::Style,
+     .style = &GameSettingsRecord::MainPegStyle,
+     .defaultStyle = setting_defaults::MainPegLook},
+    {.section = settings_section::Looks,
+     .key = "横.",
+     .kind = SettingKind::Style,
      .style = &GameSettingsRecord::DiskStyle,
-     .defaultStyle = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255), 1, 0}, .unit = 标签横},
-    {.section = settings_section::Looks, .key = "基.", .kind = SettingKind::Style,
+     .defaultStyle = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255), 1, 0},
+     .unit = 标签横},
+    {.section = settings_section::Looks,
+     .key = "基.",
+     .kind = SettingKind::Style,
      .style = &GameSettingsRecord::BaseStyle,
-     .defaultStyle = {Rgb(255, 90, 11), Rgb(255, 183, 111), Rgb(255, 90, 11), 3, 0}, .unit = 标签基},
+     .defaultStyle = {Rgb(255, 90, 11), Rgb(255, 183, 111), Rgb(255, 90, 11), 3, 0},
+     .unit = 标签基},
 
     // Every peg and disk is a label of its own, and peg tags 112..222 leave
     // room for 111 pegs.
-    {.section = settings_section::General, .key = "柱数", .kind = SettingKind::Count,
-     .number = &GameSettingsRecord::PegCount, .defaultNumber = 3, .lowest = 3, .highest = 111,
+    {.section = settings_section::General,
+     .key = "柱数",
+     .kind = SettingKind::Count,
+     .number = &GameSettingsRecord::PegCount,
+     .defaultNumber = 3,
+     .lowest = 3,
+     .highest = 111,
      .spinnerTop = setting_defaults::SpinnerTop},
-    {.section = settings_section::General, .key = "主柱", .kind = SettingKind::MainPeg,
-     .number = &GameSettingsRecord::MainPeg, .defaultNumber = 2, .lowest = 1,
+    {.section = settings_section::General,
+     .key = "主柱",
+     .kind = SettingKind::MainPeg,
+     .number = &GameSettingsRecord::MainPeg,
+     .defaultNumber = 2,
+     .lowest = 1,
      .spinnerTop = setting_defaults::SpinnerTop},
-    {.section = settings_section::General, .key = "横数", .kind = SettingKind::Count,
-     .number = &GameSettingsRecord::DiskCount, .defaultNumber = 5, .lowest = 3, .highest = 999,
+    {.section = settings_section::General,
+     .key = "横数",
+     .kind = SettingKind::Count,
+     .number = &GameSettingsRecord::DiskCount,
+     .defaultNumber = 5,
+     .lowest = 3,
+     .highest = 999,
      .spinnerTop = setting_defaults::SpinnerTop},
     {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单静音},
     {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单正确放下方计一步},
-    {.section = settings_section::General, .key = "底图次序", .kind = SettingKind::BackgroundOrder,
-     .number = &GameSettingsRecord::BackgroundIndex, .defaultNumber = 0},
-    {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单逆向模式,
-     .flag = &ReverseMode},
+    {.section = settings_section::General,
+     .key = "底图次序",
+     .kind = SettingKind::BackgroundOrder,
+     .number = &GameSettingsRecord::BackgroundIndex,
+     .defaultNumber = 0},
+    {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单逆向模式, .flag = &ReverseMode},
 
     {.section = settings_section::MainWindow, .kind = SettingKind::WindowPlacement, .unit = 主窗口},
 };
 
 // The row of a field; a field the tables lack does not compile.
-consteval const Setting& SettingOf(std::int32_t GameSettingsRecord::* field)
+consteval const Setting& SettingOf(std::int32_t GameSettingsRecord::*field)
 {
     std::size_t row = 0;
     while (SettingsTable[row].number != field)
@@ -129,7 +158,7 @@ consteval const Setting& SettingOf(std::int32_t GameSettingsRecord::* field)
     return SettingsTable[row];
 }
 
-consteval const Setting& SettingOf(ElementStyle GameSettingsRecord::* field)
+consteval const Setting& SettingOf(ElementStyle GameSettingsRecord::*field)
 {
     std::size_t row = 0;
     while (SettingsTable[row].style != field)
@@ -146,7 +175,7 @@ consteval const Setting& SettingOf(const UnitRef& unit)
     return SettingsTable[row];
 }
 
-consteval const StylePart& StylePartOf(std::int32_t ElementStyle::* field)
+consteval const StylePart& StylePartOf(std::int32_t ElementStyle::*field)
 {
     std::size_t row = 0;
     while (StyleParts[row].field != field)

@@ -9,8 +9,8 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/units.h"
-#include "settings/settings_dialog.h"
 #include "settings/saved_settings.h"
+#include "settings/settings_dialog.h"
 
 namespace {
 namespace key {

@@ -17,7 +17,10 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-enum class FontWeight { Regular, Bold };
+enum class FontWeight {
+    Regular,
+    Bold
+};
 
 // The font elements of a font property, by number.
 namespace font_element {

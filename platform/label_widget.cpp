@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "platform/frame_rings.h"
+#include "platform/gradient.h"
+#include "platform/label_styles.h"
 #include "platform/picture.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
-#include "platform/gradient.h"
-#include "platform/label_styles.h"
 
 namespace {
 // Gradients are computed a tile at a time, so a large label never needs a

@@ -193,28 +193,38 @@ PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
     const UnitTemplate& data = unit.data;
     switch (data.kind) {
     case UnitKind::window:
-        if (number == prop::Title) return data.text;
-        if (number == prop::WindowBorder) return data.borderStyle;
-        if (number == prop::WindowPicture) return data.picture;
+        if (number == prop::Title)
+            return data.text;
+        if (number == prop::WindowBorder)
+            return data.borderStyle;
+        if (number == prop::WindowPicture)
+            return data.picture;
         break;
     case UnitKind::Label:
-        if (number == prop::Caption) return data.text;
-        if (number == prop::LabelBorder) return data.borderStyle;
-        if (number == prop::LabelFont) return GetFont(data.font, element);
-        if (number == prop::GradientMode) return data.gradientMode;
+        if (number == prop::Caption)
+            return data.text;
+        if (number == prop::LabelBorder)
+            return data.borderStyle;
+        if (number == prop::LabelFont)
+            return GetFont(data.font, element);
+        if (number == prop::GradientMode)
+            return data.gradientMode;
         if (number >= prop::GradientColour1 && number <= prop::GradientColour3)
             return data.gradient[number - prop::GradientColour1];
         break;
     case UnitKind::DrawPanel:
-        if (number == prop::PanelFont) return GetFont(data.font, element);
+        if (number == prop::PanelFont)
+            return GetFont(data.font, element);
         break;
     case UnitKind::Timer:
-        if (number == prop::Interval) return data.interval;
+        if (number == prop::Interval)
+            return data.interval;
         break;
     case UnitKind::EditBox:
         if (number == prop::Content)
             return unit.widget ? static_cast<EditBoxWidget*>(unit.widget.data())->Content() : data.text;
-        if (number == prop::SpinnerMax) return data.spinMax;
+        if (number == prop::SpinnerMax)
+            return data.spinMax;
         break;
     case UnitKind::ComboBox:
         if (number == prop::Selected)
@@ -225,8 +235,7 @@ PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
         if (number == prop::PickedColour)
             return unit.widget ? static_cast<ColourPickerWidget*>(unit.widget.data())->Value() : data.gradient[0];
         break;
-    default:
-        break;
+    default: break;
     }
     Mismatch();
 }
@@ -312,8 +321,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     Mismatch();
 }

@@ -118,8 +118,7 @@ QWidget* CreateWidget(UnitRecord& unit, WindowWidget* window)
     }
     case UnitKind::Timer:
     case UnitKind::menu:
-    case UnitKind::window:
-        return nullptr;
+    case UnitKind::window: return nullptr;
     }
     return nullptr;
 }

@@ -15,7 +15,10 @@ std::int32_t ColumnWidth = 0;
 namespace {
 // Disk captions are bold and fitted by the height of "灵", peg captions
 // regular and fitted by the width of "A".
-enum class Measured { BoldHeight, RegularWidth };
+enum class Measured {
+    BoldHeight,
+    RegularWidth
+};
 
 std::int32_t Measure(std::int32_t size, Measured what)
 {
@@ -60,7 +63,7 @@ void PlaceLabel(const UnitRef& label, const Rect& rect, std::int32_t fontSize)
 
 void LayoutScene()
 {
-    const SceneInput input{ClientWidth(主窗口),     ClientHeight(主窗口),     GetInt(状态条, prop::Height),
+    const SceneInput input{ClientWidth(主窗口),   ClientHeight(主窗口),   GetInt(状态条, prop::Height),
                            GameSettings.PegCount, GameSettings.DiskCount, ReverseMode};
     const SceneGeometry scene = ComputeScene(input, Pegs, FitFontToHeight, FitFontToWidth);
     ColumnWidth = scene.ColumnWidth;

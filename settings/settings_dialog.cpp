@@ -4,18 +4,23 @@
 
 #include "core/game_flow.h"
 #include "core/game_settings.h"
+#include "core/main_window_units.h"
 #include "core/settings_table.h"
 #include "platform/conversions.h"
 #include "platform/units.h"
 #include "render/scene_builder.h"
 #include "render/style.h"
 #include "settings/settings_dialog_units.h"
-#include "core/main_window_units.h"
 
 bool DialogFilling = false;
 
 namespace {
-enum Target { PegTarget, MainPegTarget, DiskTarget, BaseTarget };
+enum Target {
+    PegTarget,
+    MainPegTarget,
+    DiskTarget,
+    BaseTarget
+};
 
 std::int32_t BoxNumber(const UnitRef& box)
 {

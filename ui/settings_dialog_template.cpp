@@ -3,8 +3,8 @@
 #include <iterator>
 
 #include "core/settings_table.h"
-#include "settings/settings_dialog.h"
 #include "settings/saved_settings.h"
+#include "settings/settings_dialog.h"
 #include "ui/help_texts.h"
 
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -12,8 +12,14 @@
 namespace {
 UnitTemplate Caption(const char* name, std::int32_t id, Rect rect, const char* text, Colour colour = Rgb(0, 0, 0))
 {
-    return {.name = name, .kind = UnitKind::Label, .id = id, .rect = rect, .text = text, .textColour = colour,
-            .hAlign = HAlign::Left, .vAlign = VAlign::Centre};
+    return {.name = name,
+            .kind = UnitKind::Label,
+            .id = id,
+            .rect = rect,
+            .text = text,
+            .textColour = colour,
+            .hAlign = HAlign::Left,
+            .vAlign = VAlign::Centre};
 }
 
 UnitTemplate Separator(const char* name, std::int32_t id, Rect rect)
@@ -24,23 +30,36 @@ UnitTemplate Separator(const char* name, std::int32_t id, Rect rect)
 // A box for a number of the board, its spinner running over the setting's range.
 UnitTemplate NumberBox(const UnitRef& ref, const char* name, Rect rect, const Setting& setting, void (*edited)())
 {
-    return {.name = name, .kind = UnitKind::EditBox, .id = ref.unit, .rect = rect, .tabStop = true,
-            .textColour = Rgb(0, 0, 0), .hAlign = HAlign::Centre, .numberOnly = true, .spinner = true,
-            .spinMin = setting.lowest, .spinMax = setting.spinnerTop,
+    return {.name = name,
+            .kind = UnitKind::EditBox,
+            .id = ref.unit,
+            .rect = rect,
+            .tabStop = true,
+            .textColour = Rgb(0, 0, 0),
+            .hAlign = HAlign::Centre,
+            .numberOnly = true,
+            .spinner = true,
+            .spinMin = setting.lowest,
+            .spinMax = setting.spinnerTop,
             .events = {{Event::ContentChanged, Run(edited)}}};
 }
 
-UnitTemplate ListBox(const UnitRef& ref, const char* name, Rect rect, std::vector<std::string> items,
-                     void (*chosen)())
+UnitTemplate ListBox(const UnitRef& ref, const char* name, Rect rect, std::vector<std::string> items, void (*chosen)())
 {
-    return {.name = name, .kind = UnitKind::ComboBox, .id = ref.unit, .rect = rect, .tabStop = true,
-            .items = std::move(items), .selected = 0, .events = {{Event::SelectionChanged, Run(chosen)}}};
+    return {.name = name,
+            .kind = UnitKind::ComboBox,
+            .id = ref.unit,
+            .rect = rect,
+            .tabStop = true,
+            .items = std::move(items),
+            .selected = 0,
+            .events = {{Event::SelectionChanged, Run(chosen)}}};
 }
 
 // The style lists hold one entry for each value the settings offer, from 0
 // up: an entry's index is its value.
 template <std::size_t Count>
-consteval bool ListsEveryValue(const char* const (&)[Count], std::int32_t ElementStyle::* field)
+consteval bool ListsEveryValue(const char* const (&)[Count], std::int32_t ElementStyle::*field)
 {
     return StylePartOf(field).lowest == 0 && StylePartOf(field).highest + 1 == std::int32_t(Count);
 }
@@ -50,13 +69,17 @@ constexpr const char* GradientItems[] = {"0.无渐变背景",   "1.从上到下"
                                          "6.从右到左",     "7.从右下到左上", "8.从左下到右上"};
 static_assert(ListsEveryValue(GradientItems, &ElementStyle::GradientMode));
 
-constexpr const char* BorderItems[] = {"0、无边框",  "1、凹入式", "2、凸出式",
+constexpr const char* BorderItems[] = {"0、无边框",   "1、凹入式", "2、凸出式",
                                        "3、浅凹入式", "4、镜框式", "5、单线边框式"};
 static_assert(ListsEveryValue(BorderItems, &ElementStyle::BorderStyle));
 
 UnitTemplate ColourBox(const UnitRef& ref, const char* name, Rect rect)
 {
-    return {.name = name, .kind = UnitKind::ColorPicker, .id = ref.unit, .rect = rect, .tabStop = true,
+    return {.name = name,
+            .kind = UnitKind::ColorPicker,
+            .id = ref.unit,
+            .rect = rect,
+            .tabStop = true,
             .events = {{Event::ColourChosen, Run(ApplyDialogStyle)}}};
 }
 
@@ -64,15 +87,26 @@ WindowTemplate Build()
 {
     WindowTemplate window;
     window.windowId = SettingsDialogId;
-    window.self = {.name = "设置窗口", .kind = UnitKind::window, .id = 设置窗口.unit, .rect = {0, 0, 372, 158},
-                   .text = "设置游戏参数", .borderStyle = window_border::NarrowFixed, .minBox = false,
-                   .maxBox = false, .controlBox = true, .escCloses = true,
+    window.self = {.name = "设置窗口",
+                   .kind = UnitKind::window,
+                   .id = 设置窗口.unit,
+                   .rect = {0, 0, 372, 158},
+                   .text = "设置游戏参数",
+                   .borderStyle = window_border::NarrowFixed,
+                   .minBox = false,
+                   .maxBox = false,
+                   .controlBox = true,
+                   .escCloses = true,
                    .startPosition = start_position::Centred,
-                   .events = {{Event::Created, Run(FillSettingsDialog)},
-                              {Event::CloseQuery, Run(SaveSettings)}}};
+                   .events = {{Event::Created, Run(FillSettingsDialog)}, {Event::CloseQuery, Run(SaveSettings)}}};
     window.units = {
-        {.name = "按钮1", .kind = UnitKind::Button, .id = 按钮1.unit, .rect = {317, 35, 40, 24}, .tabStop = true,
-         .text = "必看", .events = {{Event::Clicked, Run(ShowShortcutHelp)}}},
+        {.name = "按钮1",
+         .kind = UnitKind::Button,
+         .id = 按钮1.unit,
+         .rect = {317, 35, 40, 24},
+         .tabStop = true,
+         .text = "必看",
+         .events = {{Event::Clicked, Run(ShowShortcutHelp)}}},
         Separator("标签2", 0x16000202, {112, 20, 245, 1}),
         Caption("标签4", 0x16000203, {8, 13, 96, 16}, "柱子、盘片的数量", Rgb(0, 0, 255)),
         NumberBox(编辑框盘数, "编辑框盘数", {48, 37, 32, 20}, SettingOf(&GameSettingsRecord::DiskCount),

@@ -121,8 +121,8 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("letters");
-        for (auto [n, s] : {std::pair{1, "A"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"},
-                            {703, "AAA"}, {0, ""}})
+        for (auto [n, s] :
+             {std::pair{1, "A"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}, {0, ""}})
             QTest::addRow("%d", n) << n << QString(s);
     }
 

@@ -4,14 +4,14 @@
 #include <QTest>
 
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/settings_table.h"
 #include "platform/gbk.h"
 #include "platform/profile.h"
-#include "render/style.h"
 #include "platform/screen.h"
+#include "render/scene_builder.h"
+#include "render/style.h"
 #include "settings/saved_settings.h"
 #include "settings/window_placement.h"
 #include "ui/main_window.h"
@@ -87,7 +87,13 @@ QStringList TableLines()
                 lines << Text(setting.key) + Text(part.suffix);
             break;
         case SettingKind::MenuCheck: lines << QString::fromStdString(GetText(setting.unit, prop::MenuCaption)); break;
-        case SettingKind::WindowPlacement: lines << "位置" << "左边" << "顶边" << "宽度" << "高度"; break;
+        case SettingKind::WindowPlacement:
+            lines << "位置"
+                  << "左边"
+                  << "顶边"
+                  << "宽度"
+                  << "高度";
+            break;
         default: lines << Text(setting.key);
         }
     }
@@ -115,15 +121,9 @@ class SavedSettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenAnchorWindow());
-    }
+    void initTestCase() { QVERIFY(OpenAnchorWindow()); }
 
-    void init()
-    {
-        QFile::remove(QString::fromStdString(TestSettingsPath()));
-    }
+    void init() { QFile::remove(QString::fromStdString(TestSettingsPath())); }
 
     void cleanup()
     {
@@ -353,8 +353,8 @@ private slots:
         Reopen();
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
         std::int32_t value = 1000;
-        for (ElementStyle* style : {&GameSettings.PegStyle, &GameSettings.MainPegStyle, &GameSettings.DiskStyle,
-                                    &GameSettings.BaseStyle})
+        for (ElementStyle* style :
+             {&GameSettings.PegStyle, &GameSettings.MainPegStyle, &GameSettings.DiskStyle, &GameSettings.BaseStyle})
             *style = {value++, value++, value++, value++, value++};
         GameSettings.PegCount = 7;
         GameSettings.MainPeg = 6;

@@ -15,17 +15,17 @@
 
 #include "answer_message.h"
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/settings_table.h"
 #include "media/sound_effects.h"
 #include "platform/profile.h"
+#include "render/scene_builder.h"
 #include "render/style.h"
 #include "settings/settings_dialog.h"
-#include "ui/settings_dialog_template.h"
 #include "ui/help_texts.h"
 #include "ui/main_window_fixture.h"
+#include "ui/settings_dialog_template.h"
 
 namespace {
 int NewGamesSoFar()
@@ -67,7 +67,11 @@ void TypeOver(const UnitRef& box, const QString& keys)
 }
 
 // How the player shows that a typed number is finished.
-enum class Finish { Enter, FocusLeaves, Pause };
+enum class Finish {
+    Enter,
+    FocusLeaves,
+    Pause
+};
 
 void FinishTyping(const UnitRef& box, Finish how)
 {
@@ -142,10 +146,7 @@ class SettingsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindowShown());
-    }
+    void initTestCase() { QVERIFY(OpenMainWindowShown()); }
 
     void init()
     {
