@@ -10,12 +10,13 @@
 
 #include "core/board.h"
 #include "core/game_settings.h"
+#include "main_window_bench.h"
 #include "platform/event_loop.h"
 #include "platform/unit_registry.h"
 #include "platform/units.h"
 #include "render/layout.h"
+#include "render/scene_builder.h"
 #include "ui/main_window_template.h"
-#include "main_window_bench.h"
 
 namespace {
 constexpr int Rounds = 15;
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
         GameSettings.DiskCount = disks;
         GameSettings.MainPeg = 1;
         BuildBoard();
+        BuildBoardElements();
         LayoutAndPaint();
         const double repaintOnly = MedianMs([] { MainWidget()->repaint(); });
         const double layout = MedianMs(LayoutAndPaint);

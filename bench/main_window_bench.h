@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "media/sound_effects.h"
 #include "platform/unit_registry.h"
 #include "platform/units.h"
 #include "ui/main_window_template.h"
@@ -15,8 +16,11 @@ inline QWidget* MainWidget()
     return WidgetForHandle(UnitHandle(主窗口));
 }
 
+// The main window as the game opens it, its sound effects heard.
 inline void OpenMainWindowFullHd()
 {
+    static SoundEffects effects;
+    SetEffectPlayer(&effects);
     RegisterWindowTemplate(MainWindowTemplate());
     LoadWindow(主窗口);
     MainWidget()->resize(1920, 1080);

@@ -6,17 +6,17 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QPainter>
+#include <QProcess>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "main_window_bench.h"
 #include "platform/first_paint.h"
 #include "ui/start_program.h"
-#include "main_window_bench.h"
 
 namespace {
 constexpr int Starts = 15;

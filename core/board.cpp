@@ -1,8 +1,7 @@
 #include "core/board.h"
 
-#include <algorithm>
-
 #include "core/game_settings.h"
+#include "core/settings_table.h"
 
 OneBasedArray<Peg> Pegs;
 bool ReverseMode = false;
@@ -14,9 +13,7 @@ bool IsOccupied(DiskRef disk)
 
 void BuildBoard()
 {
-    GameSettings.PegCount = BoundedPegCount(GameSettings.PegCount);
-    GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount);
-    GameSettings.MainPeg = std::clamp(GameSettings.MainPeg, 1, GameSettings.PegCount);
+    HoldBoardToBounds(GameSettings);
     Pegs = OneBasedArray<Peg>(GameSettings.PegCount, Peg{OneBasedArray<DiskRef>(GameSettings.DiskCount, NoDisk)});
     OneBasedArray<DiskRef>& main = Pegs[GameSettings.MainPeg].Slots;
     for (std::int32_t k = 1; k <= main.Size(); ++k)

@@ -2,10 +2,24 @@
 // The game's sound effects, asked for by name. The program installs the player
 // that makes them heard; tests install one that records them.
 
-enum class Effect { NewGame, ClockStart, PickUp, CorrectDrop, InPlace, Refused, Win1, Win2, Win3, SpinInPlace };
+enum class Effect {
+    NewGame,
+    ClockStart,
+    PickUp,
+    CorrectDrop,
+    InPlace,
+    Refused,
+    Win1,
+    Win2,
+    Win3,
+    SpinInPlace
+};
 
 // Whether an effect silences the effects still playing before it starts.
-enum class OtherEffects { Stop, Keep };
+enum class OtherEffects {
+    Stop,
+    Keep
+};
 
 class EffectPlayer {
 public:

@@ -18,8 +18,8 @@ bool CountOnlyCorrect();
 bool MuteSounds();
 
 // What the course of a game asks of the layers above the model: the board's
-// labels, the drag in progress and the background picture. The program
-// installs them at start; while one is unset, a game goes on without it.
+// labels, the drag in progress and the background picture. The main window
+// installs them when it is created; an unset one is skipped.
 struct GameView {
     // Labels for the board `BuildBoard` has just made.
     void (*BuildBoardElements)() = nullptr;

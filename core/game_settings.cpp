@@ -1,15 +1,20 @@
 #include "core/game_settings.h"
 
-#include <algorithm>
+#include "core/settings_table.h"
+
+GameSettingsRecord::GameSettingsRecord()
+{
+    for (const Setting& setting : SettingsTable) {
+        if (setting.number)
+            this->*setting.number = setting.defaultNumber;
+        if (setting.style)
+            this->*setting.style = setting.defaultStyle;
+    }
+}
 
 GameSettingsRecord GameSettings;
 
-std::int32_t BoundedPegCount(std::int32_t count)
-{
-    return std::clamp(count, MinPegCount, MaxPegCount);
-}
-
 std::int32_t BoundedDiskCount(std::int32_t count)
 {
-    return std::clamp(count, MinDiskCount, MaxDiskCount);
+    return BoundedSetting(SettingOf(&GameSettingsRecord::DiskCount), count, GameSettings);
 }

@@ -1,17 +1,16 @@
 #include "input/key_commands.h"
 
-#include <cmath>
-
 #include "core/board.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
+#include "core/settings_table.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/units.h"
-#include "settings/settings_dialog.h"
 #include "settings/saved_settings.h"
+#include "settings/settings_dialog.h"
 
 namespace {
 namespace key {
@@ -21,15 +20,6 @@ constexpr int F1 = 112;
 constexpr int KeypadPlus = 107;
 constexpr int Minus = 189;
 }  // namespace key
-
-// Holds the board's numbers to what the rules and the bounds allow, in this order.
-void CorrectSettings()
-{
-    GameSettings.PegCount = BoundedPegCount(GameSettings.PegCount);
-    if (GameSettings.MainPeg < 1 || GameSettings.MainPeg > GameSettings.PegCount)
-        GameSettings.MainPeg = std::int32_t(std::round(GameSettings.PegCount / 2.0));
-    GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount);
-}
 }  // namespace
 
 void HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
@@ -54,7 +44,7 @@ void HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
     if (!field || change == 0)
         return;
     *field += change;
-    CorrectSettings();
+    HoldBoardToBounds(GameSettings);
     NewGame(new_game::Redraw);
 }
 

@@ -32,7 +32,9 @@ ALenum BufferFormat(const PcmVoice& voice)
 
 #if defined(__linux__)
 // ALSA's error handler has a C variadic signature.
-void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...)
+{
+}
 #endif
 
 // ALSA reports a missing sound card on stderr. Its error handler is

@@ -4,19 +4,19 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
-#include <functional>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "platform/conversions.h"
 #include "platform/label_widget.h"
@@ -149,7 +149,8 @@ EditBoxWidget::EditBoxWidget(const UnitRef& unit, const UnitTemplate& look, QWid
         connect(block_, &QTextEdit::textChanged, this, [this] { Raise(unit_, Event::ContentChanged); });
         editor = block_;
     } else {
-        line_ = new EditLine(look.numberOnly, [this](bool atOneStroke) { Edited(atOneStroke); }, this);
+        line_ = new EditLine(
+            look.numberOnly, [this](bool atOneStroke) { Edited(atOneStroke); }, this);
         line_->setReadOnly(look.readOnly);
         line_->setAlignment(HorizontalAlignment(look.hAlign));
         connect(line_, &QLineEdit::editingFinished, this, [this] { FinishTyping(); });

@@ -17,8 +17,7 @@ template <typename Floating>
 std::string GeneralFormat(Floating value, int precision)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, precision);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
     return std::string(buffer, result.ptr);
 }
 
@@ -181,8 +180,7 @@ std::string ToText(const Bytes& value)
 
 std::string ToText(DateTime value)
 {
-    const double days = std::isfinite(value.days) ? std::clamp(value.days, SmallestDate, LargestDate)
-                                                  : SmallestDate;
+    const double days = std::isfinite(value.days) ? std::clamp(value.days, SmallestDate, LargestDate) : SmallestDate;
     double wholeDays = 0;
     // Before day 0 the fraction still counts forward from the day's start.
     long long seconds = std::llround(std::fabs(std::modf(days, &wholeDays)) * 86400);
@@ -272,8 +270,8 @@ DateTime ToDateTime(const std::string& text)
         if (reader.Accept(":", unused) && !reader.Number(second, 2))
             return {};
     }
-    if (!reader.AtEnd() || year < 100 || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month) || hour > 23 || minute > 59 || second > 59)
+    if (!reader.AtEnd() || year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+        hour > 23 || minute > 59 || second > 59)
         return {};
 
     const double days = static_cast<double>(DaysFromCivil(year, month, day) - DateTimeEpoch);

@@ -27,8 +27,7 @@ std::string ToText(DateTime value);      // "yyyy-mm-dd", with " hh:mm:ss" when 
 
 // Any other integer type: signed ones as "%d", unsigned ones (bytes) as "%u".
 template <std::integral Integer>
-    requires(!std::same_as<Integer, bool>)
-std::string ToText(Integer value)
+requires(!std::same_as<Integer, bool>) std::string ToText(Integer value)
 {
     if constexpr (std::is_signed_v<Integer>)
         return ToText(static_cast<std::int64_t>(value));
@@ -41,7 +40,7 @@ std::string ToText(Integer value)
 // at the start, 0 when there is none; too large a number gives an infinity).
 double ToNumber(const std::string& text);
 template <typename Number>
-    requires std::is_arithmetic_v<Number>
+requires std::is_arithmetic_v<Number>
 double ToNumber(Number value)
 {
     return static_cast<double>(value);

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "platform/sound_player.h"
 #include "platform/window_lifetime.h"
@@ -16,7 +16,7 @@ namespace {
 // Deleted by ShutdownServices only: at static destruction it would outlive
 // the window system's own state.
 QApplication* application = nullptr;
-}
+}  // namespace
 
 void InitialiseServices(int& argc, char** argv)
 {

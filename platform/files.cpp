@@ -41,9 +41,9 @@ QRegularExpression PatternExpression(const QString& pattern)
         else
             expression += QRegularExpression::escape(QString(c));
     }
-    return QRegularExpression(QRegularExpression::anchoredPattern(expression),
-                              QRegularExpression::CaseInsensitiveOption |
-                                  QRegularExpression::DotMatchesEverythingOption);
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(expression),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 }
 
 }  // namespace
@@ -85,8 +85,7 @@ std::string FindFileName(const std::string& pattern, FileSearch& search)
         const QFileInfo where(FromUtf8(pattern));
         const QRegularExpression matcher = PatternExpression(where.fileName());
         const QDir folder = where.dir();
-        const QStringList entries =
-            folder.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
+        const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
         for (const QString& entry : entries) {
             if (matcher.match(entry).hasMatch())
                 search.names.push_back(entry.toStdString());

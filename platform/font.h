@@ -17,6 +17,11 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+enum class FontWeight {
+    Regular,
+    Bold
+};
+
 // The font elements of a font property, by number.
 namespace font_element {
 inline constexpr int Escapement = 0;

@@ -1,7 +1,7 @@
 #include "platform/gbk.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -65,9 +65,7 @@ std::string GbkToUtf8(std::string_view bytes)
 
 std::size_t GbkCharLength(std::string_view bytes, std::size_t at)
 {
-    const auto byte = [&](std::size_t i) {
-        return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
-    };
+    const auto byte = [&](std::size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0; };
     if (!InRange(byte(at), 0x81, 0xFE))
         return 1;
     const unsigned char second = byte(at + 1);

@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/label_styles.h"
 #include "platform/window_template.h"
-
-// Gradient modes 0 (none) to 8; a label clamps other values into this range.
-inline constexpr int LastGradientMode = 8;
 
 // The gradient a mode and three colours give an inner area of width × height pixels.
 class Gradient {

@@ -2,9 +2,9 @@
 
 #include "platform/picture_limits.h"
 
+#include <jpeglib.h>
 #include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 
 namespace {
 struct ErrorManager {
@@ -19,7 +19,9 @@ struct ErrorManager {
 }
 
 // Warnings (a file cut off, say) are not worth a word to the player.
-void OnMessage(j_common_ptr) {}
+void OnMessage(j_common_ptr)
+{
+}
 
 // Everything between setjmp and a possible longjmp lives in this frame, whose
 // locals have trivial destructors; the image is owned by the caller.
@@ -37,8 +39,8 @@ void ChooseScale(jpeg_decompress_struct& info, QSize cover)
     }
 }
 
-bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8_t* data, std::size_t size,
-            QSize cover, QImage& image)
+bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8_t* data, std::size_t size, QSize cover,
+            QImage& image)
 {
     if (setjmp(errors.escape))
         return false;

@@ -5,22 +5,22 @@
 #include <vector>
 
 #include "platform/frame_rings.h"
+#include "platform/gradient.h"
+#include "platform/label_styles.h"
 #include "platform/picture.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
-#include "platform/gradient.h"
 
 namespace {
 // Gradients are computed a tile at a time, so a large label never needs a
 // bitmap of its full size for them.
 constexpr int TileSize = 50;
 
-// Border style 6, which no dialog offers: a frame of this many pixels on
-// every side, running from light grey at the top to dark grey at the bottom.
+// The label's own border style, which no dialog offers: a frame of this many
+// pixels on every side, running from light grey at the top to dark grey at the bottom.
 constexpr int OwnFrameWidth = 3;
 constexpr int OwnFrameMode = 1;
 constexpr Colour OwnFrameColours[3] = {Rgb(224, 224, 224), NoColour, Rgb(96, 96, 96)};
-constexpr int LastBorderStyle = 6;
 
 // Rings from the outside in of border styles 1 to 5, after the Windows frames
 // client edge, dialog-modal frame, static edge, both of the first two, and WS_BORDER.
@@ -130,7 +130,7 @@ void LabelWidget::Render(const Look& look)
     QRect inner = whole;
     {
         QPainter painter(&cache_);
-        if (look.borderStyle == LastBorderStyle) {
+        if (look.borderStyle == OwnFrameBorderStyle) {
             inner = PaintOwnFrame(painter, whole, OwnFrameWidth * ringWidth);
         } else {
             for (const Ring& ring : FrameRings(look.borderStyle)) {

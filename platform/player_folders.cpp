@@ -18,8 +18,7 @@ std::string UserPlace(PlayerFiles kind)
 
 }  // namespace
 
-std::string ChoosePlayerFolder(const std::string& runDirectory, bool runDirectoryWritable,
-                               const std::string& userPlace)
+std::string ChoosePlayerFolder(const std::string& runDirectory, bool runDirectoryWritable, const std::string& userPlace)
 {
     if (runDirectoryWritable || userPlace.empty())
         return runDirectory;

@@ -10,7 +10,10 @@
 // The folder of the game's own inside the per-user places.
 inline constexpr const char* PlayerFolderName = "torvane";
 
-enum class PlayerFiles { Settings, Pictures };
+enum class PlayerFiles {
+    Settings,
+    Pictures
+};
 
 // The rule itself: `runDirectory` when writable, else `userPlace` + "/" +
 // PlayerFolderName.

@@ -4,8 +4,8 @@
 #include "platform/profile_text.h"
 #include "platform/regular_file.h"
 
-#include <string_view>
 #include <unistd.h>
+#include <string_view>
 
 namespace {
 
@@ -54,8 +54,8 @@ std::optional<std::string> Updated(std::string_view text, const std::string& sec
 
 }  // namespace
 
-std::string ReadProfileText(const std::string& file, const std::string& section,
-                            const std::string& key, const std::string& defaultText)
+std::string ReadProfileText(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& defaultText)
 {
     const std::string_view fileName = SkipLeadingControls(file);
     if (fileName.empty() || TrimProfileName(section).empty() || TrimProfileName(key).empty())
@@ -72,8 +72,8 @@ std::string ReadProfileText(const std::string& file, const std::string& section,
     return TryGbkToUtf8(CapValue(*value)).value_or(DefaultResult(defaultText));
 }
 
-bool WriteProfileText(const std::string& file, const std::string& section,
-                      std::optional<std::string> key, std::optional<std::string> value)
+bool WriteProfileText(const std::string& file, const std::string& section, std::optional<std::string> key,
+                      std::optional<std::string> value)
 {
     if (file.empty() || TrimProfileName(section).empty() || (key && TrimProfileName(*key).empty()))
         return false;

@@ -25,12 +25,12 @@ inline constexpr std::size_t ProfileSizeLimit = 1024 * 1024;
 // trimmed, and a value enclosed in a pair of matching quotes comes back without
 // them. The result is at most ProfileValueLimit bytes of the file. Only a
 // regular file of at most ProfileSizeLimit bytes is read.
-std::string ReadProfileText(const std::string& file, const std::string& section,
-                            const std::string& key, const std::string& defaultText = {});
+std::string ReadProfileText(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& defaultText = {});
 
 // Sets `key` in `section` to `value`; without a value the key is removed,
 // without a key the whole section. Everything else in the file is kept.
 // The file is replaced atomically where its folder allows, else written in
 // place: a failed write returns false and leaves the old file as it was.
-bool WriteProfileText(const std::string& file, const std::string& section,
-                      std::optional<std::string> key, std::optional<std::string> value);
+bool WriteProfileText(const std::string& file, const std::string& section, std::optional<std::string> key,
+                      std::optional<std::string> value);

@@ -53,7 +53,12 @@ std::size_t FindLastClosingBracket(std::string_view s)
 }
 
 struct Line {
-    enum class Kind { Blank, Section, Key, Other };
+    enum class Kind {
+        Blank,
+        Section,
+        Key,
+        Other
+    };
     std::size_t begin = 0;  // first byte of the line
     std::size_t end = 0;    // one past its last byte before the line break
     std::size_t next = 0;   // first byte after the line break
@@ -194,8 +199,7 @@ std::string_view TrimProfileName(std::string_view name)
     return name;
 }
 
-std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
-                                                 std::string_view key)
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section, std::string_view key)
 {
     const std::optional<Line> line = FindKey(text, section, key);
     if (!line)
@@ -233,8 +237,7 @@ std::string ProfileWithValue(std::string_view text, std::string_view section, st
     return result;
 }
 
-std::optional<std::string> ProfileWithoutKey(std::string_view text, std::string_view section,
-                                             std::string_view key)
+std::optional<std::string> ProfileWithoutKey(std::string_view text, std::string_view section, std::string_view key)
 {
     const std::optional<Line> line = FindKey(text, section, key);
     if (!line)

@@ -18,8 +18,7 @@ std::string_view TrimProfileName(std::string_view name);
 
 // The value of `key` in `section`, trimmed, with one pair of enclosing quotes
 // removed; nothing when the section or the key is missing.
-std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
-                                                 std::string_view key);
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section, std::string_view key);
 
 // The text with `key` of `section` set to `value`: an existing key keeps its
 // spelling and its place, a new key follows the last line of its section that
@@ -29,8 +28,7 @@ std::string ProfileWithValue(std::string_view text, std::string_view section, st
 
 // The text without the first line of `key` in `section`; nothing when there
 // is no such key.
-std::optional<std::string> ProfileWithoutKey(std::string_view text, std::string_view section,
-                                             std::string_view key);
+std::optional<std::string> ProfileWithoutKey(std::string_view text, std::string_view section, std::string_view key);
 
 // The text without `section`, from its header up to the next section; nothing
 // when there is no such section.

@@ -1,14 +1,14 @@
 #include "platform/regular_file.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -124,8 +124,8 @@ bool ReplaceThroughTemporary(FileDescriptor& temporary, const std::string& tempo
                              std::string_view bytes, const struct stat* old)
 {
     const bool written = (!old || ::fchmod(temporary.get(), old->st_mode & 07777) == 0) &&
-                         WriteAll(temporary.get(), bytes, 0) && ::fsync(temporary.get()) == 0 &&
-                         temporary.Close() && ::rename(temporaryPath.c_str(), path.c_str()) == 0;
+                         WriteAll(temporary.get(), bytes, 0) && ::fsync(temporary.get()) == 0 && temporary.Close() &&
+                         ::rename(temporaryPath.c_str(), path.c_str()) == 0;
     if (!written) {
         ::unlink(temporaryPath.c_str());
         return false;

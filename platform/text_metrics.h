@@ -1,6 +1,6 @@
 #pragma once
-#include <QString>
 #include <QSize>
+#include <QString>
 
 #include "platform/font.h"
 

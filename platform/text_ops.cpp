@@ -44,8 +44,8 @@ std::string LeftText(const std::string& text, std::int32_t n)
     return text.substr(0, std::min(text.size(), static_cast<std::size_t>(n)));
 }
 
-std::int32_t FindLastText(const std::string& text, const std::string& sought,
-                          std::optional<std::int32_t> start, bool ignoreCase)
+std::int32_t FindLastText(const std::string& text, const std::string& sought, std::optional<std::int32_t> start,
+                          bool ignoreCase)
 {
     std::string_view searched = text;
     if (start && static_cast<std::int64_t>(*start) - 1 < static_cast<std::int64_t>(searched.size()))

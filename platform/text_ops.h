@@ -20,6 +20,6 @@ std::int32_t FindLastText(const std::string& text, const std::string& sought,
 // scan after the replacement. An empty text or `sought`, a start beyond the
 // text or a count of 0 give the text unchanged. The comparison ignores ASCII
 // letter case when `caseSensitive` is false.
-std::string ReplaceText(const std::string& text, const std::string& sought,
-                        const std::string& replacement = {}, std::int32_t start = 1,
-                        std::optional<std::int32_t> count = std::nullopt, bool caseSensitive = true);
+std::string ReplaceText(const std::string& text, const std::string& sought, const std::string& replacement = {},
+                        std::int32_t start = 1, std::optional<std::int32_t> count = std::nullopt,
+                        bool caseSensitive = true);

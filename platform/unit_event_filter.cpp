@@ -50,8 +50,7 @@ std::optional<Event> MouseEventOf(const QMouseEvent& mouse, const UnitRef& unit)
         if (mouse.button() == Qt::LeftButton)
             return Event::LeftUp;
         return std::nullopt;
-    case QEvent::MouseMove:
-        return Event::MouseMove;
+    case QEvent::MouseMove: return Event::MouseMove;
     case QEvent::MouseButtonDblClick: {
         // The second click is no press of its own: a disk is not lifted a
         // second time, and a first click that continued the game on the
@@ -64,8 +63,7 @@ std::optional<Event> MouseEventOf(const QMouseEvent& mouse, const UnitRef& unit)
             return Event::DoubleClick;
         return std::nullopt;
     }
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 }  // namespace
@@ -121,8 +119,7 @@ bool UnitEventFilter::eventFilter(QObject* watched, QEvent* event)
         // The widget still sees the key: a window closes on Esc after its key-down.
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/colour_picker_widget.h"
 #include "platform/control_widgets.h"
 #include "platform/fatal.h"
+#include "platform/label_styles.h"
 #include "platform/label_widget.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_bounds.h"
@@ -192,28 +193,38 @@ PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
     const UnitTemplate& data = unit.data;
     switch (data.kind) {
     case UnitKind::window:
-        if (number == prop::Title) return data.text;
-        if (number == prop::WindowBorder) return data.borderStyle;
-        if (number == prop::WindowPicture) return data.picture;
+        if (number == prop::Title)
+            return data.text;
+        if (number == prop::WindowBorder)
+            return data.borderStyle;
+        if (number == prop::WindowPicture)
+            return data.picture;
         break;
     case UnitKind::Label:
-        if (number == prop::Caption) return data.text;
-        if (number == prop::LabelBorder) return data.borderStyle;
-        if (number == prop::LabelFont) return GetFont(data.font, element);
-        if (number == prop::GradientMode) return data.gradientMode;
+        if (number == prop::Caption)
+            return data.text;
+        if (number == prop::LabelBorder)
+            return data.borderStyle;
+        if (number == prop::LabelFont)
+            return GetFont(data.font, element);
+        if (number == prop::GradientMode)
+            return data.gradientMode;
         if (number >= prop::GradientColour1 && number <= prop::GradientColour3)
             return data.gradient[number - prop::GradientColour1];
         break;
     case UnitKind::DrawPanel:
-        if (number == prop::PanelFont) return GetFont(data.font, element);
+        if (number == prop::PanelFont)
+            return GetFont(data.font, element);
         break;
     case UnitKind::Timer:
-        if (number == prop::Interval) return data.interval;
+        if (number == prop::Interval)
+            return data.interval;
         break;
     case UnitKind::EditBox:
         if (number == prop::Content)
             return unit.widget ? static_cast<EditBoxWidget*>(unit.widget.data())->Content() : data.text;
-        if (number == prop::SpinnerMax) return data.spinMax;
+        if (number == prop::SpinnerMax)
+            return data.spinMax;
         break;
     case UnitKind::ComboBox:
         if (number == prop::Selected)
@@ -224,8 +235,7 @@ PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
         if (number == prop::PickedColour)
             return unit.widget ? static_cast<ColourPickerWidget*>(unit.widget.data())->Value() : data.gradient[0];
         break;
-    default:
-        break;
+    default: break;
     }
     Mismatch();
 }
@@ -242,7 +252,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             return;
         }
         if (number == prop::WindowBorder) {
-            data.borderStyle = std::clamp(AsInt(value), 0, 6);
+            data.borderStyle = std::clamp(AsInt(value), 0, window_border::EdgeFixed);
             window->ApplyBorderStyle(data.borderStyle);
             return;
         }
@@ -259,13 +269,13 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             return Repaint(unit);
         }
         if (number == prop::LabelBorder) {
-            data.borderStyle = std::clamp(AsInt(value), 0, 6);
+            data.borderStyle = std::clamp(AsInt(value), 0, LastBorderStyle);
             return Repaint(unit);
         }
         if (number == prop::LabelFont)
             return SetFont(unit, element, value);
         if (number == prop::GradientMode) {
-            data.gradientMode = std::clamp(AsInt(value), 0, 8);
+            data.gradientMode = std::clamp(AsInt(value), 0, LastGradientMode);
             return Repaint(unit);
         }
         if (number >= prop::GradientColour1 && number <= prop::GradientColour3) {
@@ -311,8 +321,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     Mismatch();
 }

@@ -16,10 +16,10 @@ class WindowWidget;
 
 struct UnitRecord {
     std::int32_t windowId = 0;
-    UnitTemplate data;          // the stored properties
-    QPointer<QWidget> widget;   // none for menu entries and timers
-    QPointer<QTimer> timer;     // timers only
-    std::int32_t handle = 0;    // native handle handed to the game, 0 when there is no widget
+    UnitTemplate data;         // the stored properties
+    QPointer<QWidget> widget;  // none for menu entries and timers
+    QPointer<QTimer> timer;    // timers only
+    std::int32_t handle = 0;   // native handle handed to the game, 0 when there is no widget
     bool clone = false;
 
     UnitRef Ref() const { return {windowId, data.id, data.kind}; }

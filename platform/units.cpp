@@ -118,8 +118,7 @@ QWidget* CreateWidget(UnitRecord& unit, WindowWidget* window)
     }
     case UnitKind::Timer:
     case UnitKind::menu:
-    case UnitKind::window:
-        return nullptr;
+    case UnitKind::window: return nullptr;
     }
     return nullptr;
 }
@@ -417,6 +416,12 @@ std::int32_t UnitHandle(const UnitRef& ref)
 
 void CaptureMouse(std::int32_t handle)
 {
+    // While a button is held, the press has captured the mouse already: every
+    // move and the release go to the pressed widget, inside the window or not.
+    // An explicit grab on top would cost a round trip to the display server at
+    // the press and again at the release.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
     if (QWidget* widget = WidgetForHandle(handle); widget && widget->isVisible())
         widget->grabMouse();
 }

@@ -30,9 +30,9 @@ const QPixmap& WindowPicture::Stretched(QSize size, qreal devicePixelRatio)
     if (stretched_.size() != size || stretched_.devicePixelRatio() != devicePixelRatio) {
         // Nothing to stretch to: an empty size would otherwise decode the picture at its full size.
         const QImage& image = size.isEmpty() ? QImage() : Image(size);
-        stretched_ = image.isNull() ? QPixmap()
-                                    : QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation));
+        stretched_ = image.isNull()
+                         ? QPixmap()
+                         : QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         stretched_.setDevicePixelRatio(devicePixelRatio);
     }
     return stretched_;

@@ -12,14 +12,17 @@
 // Colours are 0x00BBGGRR (red in the low byte).
 using Colour = std::int32_t;
 inline constexpr Colour NoColour = std::int32_t(0xFF000000u);
-constexpr Colour Rgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
+constexpr Colour Rgb(int red, int green, int blue)
+{
+    return red | (green << 8) | (blue << 16);
+}
 
 // The events a window or a unit can raise.
 enum class Event {
-    Created,       // window: once, after its units exist
-    CloseQuery,    // window: before a user close; a handler may refuse it
-    Destroying,    // window: about to be destroyed
-    Resized,       // window: client size changed
+    Created,     // window: once, after its units exist
+    CloseQuery,  // window: before a user close; a handler may refuse it
+    Destroying,  // window: about to be destroyed
+    Resized,     // window: client size changed
     LeftDown,
     LeftUp,
     MouseMove,
@@ -41,10 +44,10 @@ inline constexpr int Alt = 4;
 }  // namespace modifier
 
 struct EventArgs {
-    int x = 0;          // mouse position in the unit's client area
+    int x = 0;  // mouse position in the unit's client area
     int y = 0;
-    int key = 0;        // Windows virtual key code of a key-down
-    int modifiers = 0;  // sum of modifier::
+    int key = 0;          // Windows virtual key code of a key-down
+    int modifiers = 0;    // sum of modifier::
     bool refuse = false;  // set by a close-query handler to keep the window open
 };
 
@@ -64,12 +67,24 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-enum class HAlign { Left, Centre, Right };
-enum class VAlign { Top, Centre, Bottom };
+enum class HAlign {
+    Left,
+    Centre,
+    Right
+};
+enum class VAlign {
+    Top,
+    Centre,
+    Bottom
+};
 
 // Mouse cursors. A unit's cursor property is a byte set; a predefined cursor is
 // stored as its 4-byte code, an empty set is the normal arrow.
-enum class CursorShape : std::int32_t { Arrow = 32512, Hand = 32649, SizeAll = 32646 };
+enum class CursorShape : std::int32_t {
+    Arrow = 32512,
+    Hand = 32649,
+    SizeAll = 32646
+};
 Bytes PredefinedCursor(CursorShape shape);
 
 // Window picture modes.
@@ -120,7 +135,7 @@ struct UnitTemplate {
     Bytes cursor;
     std::string tag;
 
-    std::string text;  // title, caption or content
+    std::string text;          // title, caption or content
     std::optional<Font> font;  // none: the default interface font
     Colour textColour = 0;
     std::optional<Colour> backColour;  // none: the system colour of the kind
@@ -183,8 +198,4 @@ struct WindowTemplate {
 Handler Run(void (*operation)());
 
 // A font of the given face and character height in pixels.
-Font PixelFont(const std::string& face, int pixels, bool bold = false);
-
-// The reference of a window's own unit, and of a unit of a template.
-UnitRef WindowRef(const WindowTemplate& window);
-UnitRef UnitRefOf(const WindowTemplate& window, const std::string& name);
+Font PixelFont(const std::string& face, int pixels, FontWeight weight = FontWeight::Regular);

@@ -74,8 +74,8 @@ void WindowWidget::ApplyBorderStyle(int style)
         if (look && look->maxBox)
             flags |= Qt::WindowMaximizeButtonHint;
     }
-    const bool fixed = style == window_border::Fixed || style == window_border::NarrowFixed ||
-                       style == window_border::EdgeFixed;
+    const bool fixed =
+        style == window_border::Fixed || style == window_border::NarrowFixed || style == window_border::EdgeFixed;
     const bool wasVisible = isVisible();
     if (windowFlags() != flags) {
         // Window managers read the frame hints when a window is mapped: unmap it first.
@@ -172,8 +172,9 @@ bool WindowWidget::event(QEvent* event)
     // the outer rectangle last asked for is then placed again, once.
     const QEvent::Type type = event->type();
     // A maximised or minimised window keeps the place the window manager gave it.
-    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Paint) && !placing_ && requestedOuter_ &&
-        !correctionPending_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_) {
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Paint) &&
+        !placing_ && requestedOuter_ && !correctionPending_ && windowHandle() &&
+        windowHandle()->frameMargins() != assumedFrame_) {
         correctionPending_ = true;
         QTimer::singleShot(0, this, [this] {
             correctionPending_ = false;
@@ -236,8 +237,8 @@ void WindowWidget::PaintClient(QPainter& painter, QSize client)
         QSize shown = image.size();
         if (shown.width() > client.width() || shown.height() > client.height())
             shown.scale(client, Qt::KeepAspectRatio);
-        painter.drawImage(QRect(QPoint((client.width() - shown.width()) / 2, (client.height() - shown.height()) / 2), shown),
-                          image);
+        painter.drawImage(
+            QRect(QPoint((client.width() - shown.width()) / 2, (client.height() - shown.height()) / 2), shown), image);
     } else {
         painter.drawImage(0, 0, image);
     }

@@ -24,7 +24,11 @@ public:
     QRect ClientRect() const { return rect().marginsRemoved(drawnFrame_); }
     void SetOuterRect(const Rect& rect);
     // Docks the status bar, if any, along the bottom of the client area.
-    void DockStatusBar(QWidget* statusBar) { statusBar_ = statusBar; Dock(); }
+    void DockStatusBar(QWidget* statusBar)
+    {
+        statusBar_ = statusBar;
+        Dock();
+    }
     // Lets the window follow the mouse until the left button is released.
     void FollowMouse(QPoint pressGlobal);
     // Shows the window minimised; its first showing starts it so.

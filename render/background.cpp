@@ -1,9 +1,9 @@
 #include "render/background.h"
 
 #include "core/game_settings.h"
+#include "core/main_window_units.h"
 #include "platform/files.h"
 #include "platform/units.h"
-#include "core/main_window_units.h"
 
 std::vector<std::string> BackgroundList;
 

@@ -1,46 +1,38 @@
 #include "render/layout.h"
 
-#include <algorithm>
 #include <map>
 
 #include "core/board.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "platform/units.h"
+#include "render/font_fitting.h"
 #include "render/scene_builder.h"
 #include "render/scene_geometry.h"
 
 std::int32_t ColumnWidth = 0;
 
 namespace {
-std::int32_t Measure(std::int32_t size, bool bold)
+// Disk captions are bold and fitted by the height of "灵", peg captions
+// regular and fitted by the width of "A".
+enum class Measured {
+    BoldHeight,
+    RegularWidth
+};
+
+std::int32_t Measure(std::int32_t size, Measured what)
 {
     SetInt(画板1, prop::PanelFont, size, font_element::SizePoints);
-    return bold ? TextHeight(画板1, "灵") : TextWidth(画板1, "A");
+    return what == Measured::BoldHeight ? TextHeight(画板1, "灵") : TextWidth(画板1, "A");
 }
 
-// The result is one below the first size (counting from 1) whose measure
-// exceeds the limit. Measures never shrink as the size grows, so that first
-// size is found by doubling and then halving the step: the same answer as
-// trying every size, with a handful of measurements. A size once fitted is
-// remembered: the font on 画板1 is the same every time.
-std::int32_t FitFont(std::int32_t limit, bool bold, std::map<std::int32_t, std::int32_t>& fitted)
+// A size once fitted is remembered: the font on 画板1 is the same every time.
+std::int32_t FitFont(std::int32_t limit, Measured what, std::map<std::int32_t, std::int32_t>& fitted)
 {
     if (auto known = fitted.find(limit); known != fitted.end())
         return known->second;
-    SetInt(画板1, prop::PanelFont, bold, font_element::Bold);
-    constexpr std::int32_t LargestSize = 4096;
-    std::int32_t fits = 0;  // the largest size known to fit, 0 before any
-    std::int32_t exceeds = 1;
-    while (exceeds < LargestSize && Measure(exceeds, bold) <= limit) {
-        fits = exceeds;
-        exceeds = std::min(exceeds * 2, LargestSize);
-    }
-    while (exceeds - fits > 1) {
-        const std::int32_t middle = fits + (exceeds - fits) / 2;
-        (Measure(middle, bold) <= limit ? fits : exceeds) = middle;
-    }
-    return fitted[limit] = exceeds - 2;
+    SetInt(画板1, prop::PanelFont, what == Measured::BoldHeight, font_element::Bold);
+    return fitted[limit] = FittedFontSize(limit, [what](std::int32_t size) { return Measure(size, what); });
 }
 
 void SetFontSize(const UnitRef& label, std::int32_t points)
@@ -52,13 +44,13 @@ void SetFontSize(const UnitRef& label, std::int32_t points)
 std::int32_t FitFontToHeight(std::int32_t height)
 {
     static std::map<std::int32_t, std::int32_t> fitted;
-    return FitFont(height, true, fitted);
+    return FitFont(height, Measured::BoldHeight, fitted);
 }
 
 std::int32_t FitFontToWidth(std::int32_t width)
 {
     static std::map<std::int32_t, std::int32_t> fitted;
-    return FitFont(width, false, fitted);
+    return FitFont(width, Measured::RegularWidth, fitted);
 }
 
 namespace {
@@ -71,7 +63,7 @@ void PlaceLabel(const UnitRef& label, const Rect& rect, std::int32_t fontSize)
 
 void LayoutScene()
 {
-    const SceneInput input{ClientWidth(主窗口),     ClientHeight(主窗口),     GetInt(状态条, prop::Height),
+    const SceneInput input{ClientWidth(主窗口),   ClientHeight(主窗口),   GetInt(状态条, prop::Height),
                            GameSettings.PegCount, GameSettings.DiskCount, ReverseMode};
     const SceneGeometry scene = ComputeScene(input, Pegs, FitFontToHeight, FitFontToWidth);
     ColumnWidth = scene.ColumnWidth;

@@ -37,8 +37,7 @@ void DestroyBoardLabels()
     FreeUnitList(list);
 }
 
-UnitRef CloneShown(const UnitRef& source, const std::string& tag, const std::string& caption,
-                   const ElementStyle& style)
+UnitRef CloneShown(const UnitRef& source, const std::string& tag, const std::string& caption, const ElementStyle& style)
 {
     UnitRef clone;
     CloneUnit(source, clone);

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/settings_table.h"
 #include "platform/one_based_array.h"
 #include "platform/unit_ref.h"
 
@@ -13,6 +14,7 @@ inline constexpr std::int32_t DiskTagBase = 222;
 inline constexpr std::int32_t FirstPegTag = PegTagBase + 1;
 inline constexpr std::int32_t LastPegTag = DiskTagBase;
 inline constexpr std::int32_t FirstDiskTag = DiskTagBase + 1;
+static_assert(PegTagBase + MaxPegCount == DiskTagBase, "peg tags must stay below the disks'");
 std::string PegTag(std::int32_t peg);
 std::string DiskTag(std::int32_t disk);
 

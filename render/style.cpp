@@ -14,6 +14,5 @@ void ApplyStyle(const ElementStyle& style, const UnitRef& label)
 ElementStyle StyleFromLabel(const UnitRef& label)
 {
     return {GetInt(label, prop::GradientColour1), GetInt(label, prop::GradientColour2),
-            GetInt(label, prop::GradientColour3), GetInt(label, prop::GradientMode),
-            GetInt(label, prop::LabelBorder)};
+            GetInt(label, prop::GradientColour3), GetInt(label, prop::GradientMode), GetInt(label, prop::LabelBorder)};
 }

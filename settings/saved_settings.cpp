@@ -1,8 +1,6 @@
 #include "settings/saved_settings.h"
 
-#include <cmath>
-
-#include "core/board.h"
+#include "core/settings_table.h"
 #include "platform/conversions.h"
 #include "platform/files.h"
 #include "platform/player_folders.h"
@@ -10,28 +8,11 @@
 #include "render/background.h"
 #include "render/style.h"
 #include "settings/settings_file.h"
-#include "core/main_window_units.h"
 
 namespace {
 std::int32_t ReadInt(const std::string& key, std::int32_t defaultValue)
 {
     return ToInt32Clamped(SettingsStore.ReadNumber(key, defaultValue));
-}
-
-void ReadColour(const std::string& key, Colour& colour)
-{
-    // 0 (black) stands for "not set" here, so a stored 0 keeps the default.
-    if (const std::int32_t stored = ReadInt(key, colour); stored != 0)
-        colour = stored;
-}
-
-void ReadBoardCounts()
-{
-    GameSettings.PegCount = BoundedPegCount(ReadInt("柱数", 3));
-    GameSettings.MainPeg = ReadInt("主柱", 2);
-    if (GameSettings.MainPeg < 1 || GameSettings.MainPeg > GameSettings.PegCount)
-        GameSettings.MainPeg = std::int32_t(std::round(GameSettings.PegCount / 2.0));
-    GameSettings.DiskCount = BoundedDiskCount(ReadInt("横数", 5));
 }
 
 // Every "*.jpg" of the background folder, in the order the search gives them.
@@ -52,6 +33,59 @@ void PreparePlayerFolders()
     CreateFolderPath(PlayerFolder(PlayerFiles::Settings));
     CreateFolderPath(PlayerFolder(PlayerFiles::Pictures) + "/背景图库");
 }
+
+// A style with a template label takes the label's look as its default, the
+// others the table's.
+void LoadStyle(const Setting& setting)
+{
+    ElementStyle& style = GameSettings.*setting.style;
+    if (setting.unit == EmptyUnitRef) {
+        style = setting.defaultStyle;
+        ReadStyle(std::string(setting.key), style, std::nullopt);
+    } else {
+        ReadStyle(std::string(setting.key), style, setting.unit);
+    }
+}
+
+void Load(const Setting& setting)
+{
+    SettingsStore.SetSection(std::string(setting.section));
+    const std::string key(setting.key);
+    switch (setting.kind) {
+    case SettingKind::Style: LoadStyle(setting); break;
+    case SettingKind::Count:
+    case SettingKind::MainPeg:
+        GameSettings.*setting.number = BoundedSetting(setting, ReadInt(key, setting.defaultNumber), GameSettings);
+        break;
+    case SettingKind::BackgroundOrder:
+        GameSettings.*setting.number = ReadInt(key, setting.defaultNumber);
+        BuildBackgroundList();
+        break;
+    case SettingKind::MenuCheck:
+        if (const bool checked = SettingsStore.ReadUnitCheck(setting.unit); setting.flag)
+            *setting.flag = checked;
+        break;
+    case SettingKind::WindowPlacement:
+        SettingsStore.ReadWindowPlacement(setting.unit, std::string(setting.section));
+        break;
+    }
+}
+
+void Save(const Setting& setting)
+{
+    SettingsStore.SetSection(std::string(setting.section));
+    const std::string key(setting.key);
+    switch (setting.kind) {
+    case SettingKind::Style: WriteStyle(key, GameSettings.*setting.style); break;
+    case SettingKind::Count:
+    case SettingKind::MainPeg:
+    case SettingKind::BackgroundOrder: SettingsStore.WriteNumber(key, GameSettings.*setting.number); break;
+    case SettingKind::MenuCheck: SettingsStore.WriteUnitCheck(setting.unit); break;
+    case SettingKind::WindowPlacement:
+        SettingsStore.WriteWindowPlacement(setting.unit, std::string(setting.section));
+        break;
+    }
+}
 }  // namespace
 
 std::string SettingsFilePath()
@@ -68,63 +102,31 @@ void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<Uni
 {
     if (label && UnitExists(*label))
         style = StyleFromLabel(*label);
-    ReadColour(prefix + "颜色1", style.Colour1);
-    ReadColour(prefix + "颜色2", style.Colour2);
-    ReadColour(prefix + "颜色3", style.Colour3);
-    // Taken as stored: a label paints a mode beyond the last as the last and a
-    // border beyond the list as its own grey frame, and the value is saved back
-    // unchanged.
-    style.GradientMode = ReadInt(prefix + "渐变", style.GradientMode);
-    style.BorderStyle = ReadInt(prefix + "边框", style.BorderStyle);
+    for (const StylePart& part : StyleParts) {
+        std::int32_t& field = style.*part.field;
+        const std::int32_t stored = ReadInt(prefix + std::string(part.suffix), field);
+        // Gradient and border are taken as stored: a label paints a value
+        // beyond its last as the last, and the value is saved back unchanged.
+        if (stored != 0 || !part.zeroKeepsDefault)
+            field = stored;
+    }
 }
 
 void WriteStyle(const std::string& prefix, const ElementStyle& style)
 {
-    SettingsStore.WriteNumber(prefix + "颜色1", style.Colour1);
-    SettingsStore.WriteNumber(prefix + "颜色2", style.Colour2);
-    SettingsStore.WriteNumber(prefix + "颜色3", style.Colour3);
-    SettingsStore.WriteNumber(prefix + "渐变", style.GradientMode);
-    SettingsStore.WriteNumber(prefix + "边框", style.BorderStyle);
+    for (const StylePart& part : StyleParts)
+        SettingsStore.WriteNumber(prefix + std::string(part.suffix), style.*part.field);
 }
 
 void LoadSettings()
 {
-    SettingsStore.SetSection("渐变颜色");
-    ReadStyle("柱.", GameSettings.PegStyle, 标签柱);
-    GameSettings.MainPegStyle = StyleFromLabel(标签柱);
-    GameSettings.MainPegStyle.Colour1 = GameSettings.MainPegStyle.Colour3 = Rgb(255, 0, 0);
-    ReadStyle("主柱.", GameSettings.MainPegStyle, std::nullopt);
-    ReadStyle("横.", GameSettings.DiskStyle, 标签横);
-    ReadStyle("基.", GameSettings.BaseStyle, 标签基);
-
-    SettingsStore.SetSection("综合");
-    ReadBoardCounts();
-    SettingsStore.ReadUnitCheck(菜单静音);
-    SettingsStore.ReadUnitCheck(菜单正确放下方计一步);
-    GameSettings.BackgroundIndex = ReadInt("底图次序", 0);
-    BuildBackgroundList();
-    ReverseMode = SettingsStore.ReadUnitCheck(菜单逆向模式);
-
-    SettingsStore.ReadWindowPlacement(主窗口, "主窗口");
+    for (const Setting& setting : SettingsTable)
+        Load(setting);
 }
 
 void SaveSettings()
 {
     PreparePlayerFolders();
-    SettingsStore.SetSection("渐变颜色");
-    WriteStyle("柱.", GameSettings.PegStyle);
-    WriteStyle("主柱.", GameSettings.MainPegStyle);
-    WriteStyle("横.", GameSettings.DiskStyle);
-    WriteStyle("基.", GameSettings.BaseStyle);
-
-    SettingsStore.SetSection("综合");
-    SettingsStore.WriteNumber("柱数", GameSettings.PegCount);
-    SettingsStore.WriteNumber("主柱", GameSettings.MainPeg);
-    SettingsStore.WriteNumber("横数", GameSettings.DiskCount);
-    SettingsStore.WriteUnitCheck(菜单静音);
-    SettingsStore.WriteUnitCheck(菜单正确放下方计一步);
-    SettingsStore.WriteNumber("底图次序", GameSettings.BackgroundIndex);
-    SettingsStore.WriteUnitCheck(菜单逆向模式);
-
-    SettingsStore.WriteWindowPlacement(主窗口, "主窗口");
+    for (const Setting& setting : SettingsTable)
+        Save(setting);
 }

@@ -1,21 +1,26 @@
 #include "settings/settings_dialog.h"
 
-#include <cmath>
 #include <functional>
 
 #include "core/game_flow.h"
 #include "core/game_settings.h"
+#include "core/main_window_units.h"
+#include "core/settings_table.h"
 #include "platform/conversions.h"
 #include "platform/units.h"
 #include "render/scene_builder.h"
 #include "render/style.h"
 #include "settings/settings_dialog_units.h"
-#include "core/main_window_units.h"
 
 bool DialogFilling = false;
 
 namespace {
-enum Target { PegTarget, MainPegTarget, DiskTarget, BaseTarget };
+enum Target {
+    PegTarget,
+    MainPegTarget,
+    DiskTarget,
+    BaseTarget
+};
 
 std::int32_t BoxNumber(const UnitRef& box)
 {
@@ -74,12 +79,13 @@ void TakeSelection(const UnitRef& list, std::int32_t& field)
         field = selected;
 }
 
-// A count from a number box, held to its bounds: a value outside them is
-// written back corrected, and that write runs the box's handler again.
-bool AcceptCount(const UnitRef& box, std::int32_t& field, std::int32_t (*bounded)(std::int32_t))
+// A number of the board from its box, held to its bounds: a value outside
+// them is written back corrected, and that write runs the box's handler again.
+bool AcceptNumber(const UnitRef& box, const Setting& setting)
 {
+    std::int32_t& field = GameSettings.*setting.number;
     field = BoxNumber(box);
-    if (const std::int32_t allowed = bounded(field); allowed != field) {
+    if (const std::int32_t allowed = BoundedSetting(setting, field, GameSettings); allowed != field) {
         ShowNumber(box, allowed);
         return false;
     }
@@ -106,13 +112,13 @@ void FillSettingsDialog()
 
 void OnDiskCountEdited()
 {
-    if (AcceptCount(编辑框盘数, GameSettings.DiskCount, BoundedDiskCount) && !DialogFilling)
+    if (AcceptNumber(编辑框盘数, SettingOf(&GameSettingsRecord::DiskCount)) && !DialogFilling)
         NewGame(new_game::Redraw);
 }
 
 void OnPegCountEdited()
 {
-    if (!AcceptCount(编辑框柱数, GameSettings.PegCount, BoundedPegCount))
+    if (!AcceptNumber(编辑框柱数, SettingOf(&GameSettingsRecord::PegCount)))
         return;
     SetInt(编辑框主柱, prop::SpinnerMax, GameSettings.PegCount);
     OnMainPegEdited();
@@ -120,12 +126,7 @@ void OnPegCountEdited()
 
 void OnMainPegEdited()
 {
-    GameSettings.MainPeg = BoxNumber(编辑框主柱);
-    if (GameSettings.MainPeg < 1 || GameSettings.MainPeg > GameSettings.PegCount) {
-        ShowNumber(编辑框主柱, std::int32_t(std::round(GameSettings.PegCount / 2.0)));
-        return;
-    }
-    if (!DialogFilling)
+    if (AcceptNumber(编辑框主柱, SettingOf(&GameSettingsRecord::MainPeg)) && !DialogFilling)
         NewGame(new_game::Redraw);
 }
 

@@ -17,8 +17,8 @@ bool TitleBarReachable(const Rect& window, const Rect& screen)
     const std::int64_t left = std::max<std::int64_t>(window.left, screen.left);
     const std::int64_t right =
         std::min<std::int64_t>(std::int64_t(window.left) + window.width, std::int64_t(screen.left) + screen.width);
-    const bool inside = window.top >= screen.top &&
-                        std::int64_t(window.top) + GripHeight <= std::int64_t(screen.top) + screen.height;
+    const bool inside =
+        window.top >= screen.top && std::int64_t(window.top) + GripHeight <= std::int64_t(screen.top) + screen.height;
     return inside && right - left >= GripWidth;
 }
 

@@ -46,7 +46,10 @@ const Colour White = Hex(0xFFFFFF);
 // A picture being drawn: each shape covers what lies below it, edge pixels blended by coverage.
 class Canvas {
 public:
-    Canvas(int width, int height, Colour fill) : width_(width), height_(height), pixels_(std::size_t(width * height), fill) {}
+    Canvas(int width, int height, Colour fill)
+        : width_(width), height_(height), pixels_(std::size_t(width * height), fill)
+    {
+    }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -97,13 +100,14 @@ bool InRoundedRect(double x, double y, double left, double top, double width, do
 void Bar(Canvas& canvas, double left, double top, double width, double height, Colour colour)
 {
     const double r = std::min(width, height) / 2.0;
-    canvas.Fill(left, top, left + width, top + height,
-                [=](double x, double y) { return InRoundedRect(x, y, left, top, width, height, r); },
-                [=](double, double y) {
-                    const double t = (y - top) / height;
-                    return t < 0.35 ? Mix(Mix(colour, White, 0.45), colour, t / 0.35)
-                                    : Mix(colour, Colour{}, (t - 0.35) * 0.35);
-                });
+    canvas.Fill(
+        left, top, left + width, top + height,
+        [=](double x, double y) { return InRoundedRect(x, y, left, top, width, height, r); },
+        [=](double, double y) {
+            const double t = (y - top) / height;
+            return t < 0.35 ? Mix(Mix(colour, White, 0.45), colour, t / 0.35)
+                            : Mix(colour, Colour{}, (t - 0.35) * 0.35);
+        });
 }
 
 // Three pegs on a base; `stacks[p]` lists the disk ranks on peg p from the bottom up
@@ -143,11 +147,12 @@ void DrawBoard(Canvas& canvas, const Board& board)
 Canvas Banner()
 {
     Canvas canvas(400, 100, White);
-    canvas.Fill(0, 0, 400, 100, [](double, double) { return true; },
-                [](double x, double y) {
-                    const Colour sky = Mix(Hex(0xDCEBFA), Hex(0xFFFFFF), y / 100.0);
-                    return Mix(sky, Hex(0xF4EEFB), x / 400.0 * 0.6);
-                });
+    canvas.Fill(
+        0, 0, 400, 100, [](double, double) { return true; },
+        [](double x, double y) {
+            const Colour sky = Mix(Hex(0xDCEBFA), Hex(0xFFFFFF), y / 100.0);
+            return Mix(sky, Hex(0xF4EEFB), x / 400.0 * 0.6);
+        });
     Board board{150, 14, 240, 80, 8.5, 22, 74, {}, 7};
     board.stacks[0] = {6, 5, 4, 3};
     board.stacks[2] = {2, 1, 0};
@@ -161,8 +166,9 @@ Canvas Banner()
 Canvas Pegs()
 {
     Canvas canvas(150, 150, White);
-    canvas.Fill(4, 4, 146, 146, [](double x, double y) { return InRoundedRect(x, y, 4, 4, 142, 142, 14); },
-                [](double, double y) { return Mix(Hex(0xEAF3FC), Hex(0xFFFFFF), y / 150.0); });
+    canvas.Fill(
+        4, 4, 146, 146, [](double x, double y) { return InRoundedRect(x, y, 4, 4, 142, 142, 14); },
+        [](double, double y) { return Mix(Hex(0xEAF3FC), Hex(0xFFFFFF), y / 150.0); });
     Board board{12, 26, 126, 104, 11, 12, 40, {}, 6};
     board.stacks[0] = {5, 4, 1};
     board.stacks[1] = {3, 0};
@@ -181,8 +187,8 @@ bool InQuestionMark(double x, double y, double cx, double cy, double size)
     const double dx = x - cx;
     const double dy = y - hookY;
     const double angle = std::atan2(dy, dx);  // 0 at the right, -pi/2 at the top
-    const bool onHook = std::abs(std::sqrt(dx * dx + dy * dy) - radius) <= stroke / 2 && angle >= -2.8 &&
-                        angle <= std::acos(-1.0) / 2;
+    const bool onHook =
+        std::abs(std::sqrt(dx * dx + dy * dy) - radius) <= stroke / 2 && angle >= -2.8 && angle <= std::acos(-1.0) / 2;
     const bool onStem = std::abs(dx) <= stroke / 2 && y >= hookY + radius && y <= hookY + radius + size * 0.1;
     const double dotY = cy + size * 0.3;
     const bool onDot = dx * dx + (y - dotY) * (y - dotY) <= stroke * stroke * 0.45;
@@ -202,8 +208,9 @@ Canvas Help()
         const double t = std::clamp((x + y - 16) / 96.0, 0.0, 1.0);
         return Mix(Hex(0x7FB6EC), Hex(0x3A78C4), t);
     });
-    canvas.Fill(10, 8, 54, 58, [=](double x, double y) { return InQuestionMark(x, y, cx, cy, 56); },
-                [](double, double) { return White; });
+    canvas.Fill(
+        10, 8, 54, 58, [=](double x, double y) { return InQuestionMark(x, y, cx, cy, 56); },
+        [](double, double) { return White; });
     return canvas;
 }
 
@@ -214,7 +221,8 @@ Canvas Disks()
     Bar(canvas, 22, 5, 4, 36, PegColour);
     Bar(canvas, 3, 39, 42, 6, BaseColour);
     for (int rank = 0; rank < 4; ++rank)
-        Bar(canvas, 24 - (10 + 4.5 * rank), 11 + 7 * rank, 2 * (10 + 4.5 * rank), 6.5, DiskColours[std::size_t(rank) + 2]);
+        Bar(canvas, 24 - (10 + 4.5 * rank), 11 + 7 * rank, 2 * (10 + 4.5 * rank), 6.5,
+            DiskColours[std::size_t(rank) + 2]);
     return canvas;
 }
 
@@ -246,7 +254,9 @@ std::vector<Rgb> MedianCut(std::vector<Counted> colours, std::size_t limit)
     auto range = [&](const Box& box, int channel) {
         const auto [low, high] = std::minmax_element(
             colours.begin() + std::ptrdiff_t(box.first), colours.begin() + std::ptrdiff_t(box.second),
-            [channel](const Counted& a, const Counted& b) { return a.rgb[std::size_t(channel)] < b.rgb[std::size_t(channel)]; });
+            [channel](const Counted& a, const Counted& b) {
+                return a.rgb[std::size_t(channel)] < b.rgb[std::size_t(channel)];
+            });
         return high->rgb[std::size_t(channel)] - low->rgb[std::size_t(channel)];
     };
     auto widest = [&](const Box& box) {
@@ -290,7 +300,8 @@ std::vector<Rgb> MedianCut(std::vector<Counted> colours, std::size_t limit)
                 sum[c] += double(colours[i].rgb[c]) * colours[i].count;
             count += colours[i].count;
         }
-        palette.push_back({std::uint8_t(std::lround(sum[0] / double(count))), std::uint8_t(std::lround(sum[1] / double(count))),
+        palette.push_back({std::uint8_t(std::lround(sum[0] / double(count))),
+                           std::uint8_t(std::lround(sum[1] / double(count))),
                            std::uint8_t(std::lround(sum[2] / double(count)))});
     }
     return palette;
@@ -415,8 +426,8 @@ std::vector<std::uint8_t> EncodeGif(const Canvas& canvas)
     PutWord(out, canvas.Width());
     PutWord(out, canvas.Height());
     out.push_back(std::uint8_t(0x80 | 0x70 | (tableBits - 1)));  // global table, 8 bits per primary
-    out.push_back(0);  // background colour index
-    out.push_back(0);  // no aspect ratio
+    out.push_back(0);                                            // background colour index
+    out.push_back(0);                                            // no aspect ratio
     for (std::size_t i = 0; i < (1u << tableBits); ++i) {
         const auto rgb = i < picture.palette.size() ? picture.palette[i] : std::array<std::uint8_t, 3>{};
         out.insert(out.end(), rgb.begin(), rgb.end());
@@ -460,8 +471,10 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    const std::pair<const char*, Canvas> pictures[] = {
-        {"about_banner.gif", Banner()}, {"about_pegs.gif", Pegs()}, {"about_help.gif", Help()}, {"about_disks.gif", Disks()}};
+    const std::pair<const char*, Canvas> pictures[] = {{"about_banner.gif", Banner()},
+                                                       {"about_pegs.gif", Pegs()},
+                                                       {"about_help.gif", Help()},
+                                                       {"about_disks.gif", Disks()}};
     for (const auto& [name, canvas] : pictures) {
         if (!Write(folder / name, canvas)) {
             std::fprintf(stderr, "cannot write %s\n", (folder / name).string().c_str());

@@ -19,17 +19,25 @@ namespace {
 
 constexpr double Tau = 2.0 * std::numbers::pi;
 
-struct Colour
-{
+struct Colour {
     double r = 0.0;
     double g = 0.0;
     double b = 0.0;
 };
 
-Colour operator+(Colour a, Colour b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Colour operator*(Colour a, double k) { return {a.r * k, a.g * k, a.b * k}; }
+Colour operator+(Colour a, Colour b)
+{
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+Colour operator*(Colour a, double k)
+{
+    return {a.r * k, a.g * k, a.b * k};
+}
 
-Colour Mix(Colour a, Colour b, double t) { return a * (1.0 - t) + b * t; }
+Colour Mix(Colour a, Colour b, double t)
+{
+    return a * (1.0 - t) + b * t;
+}
 
 // Colour from 0xRRGGBB, so the palette reads like the colour pickers it was chosen with.
 Colour Hex(std::uint32_t rgb)
@@ -37,7 +45,10 @@ Colour Hex(std::uint32_t rgb)
     return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0};
 }
 
-double Clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double Clamp01(double v)
+{
+    return std::clamp(v, 0.0, 1.0);
+}
 
 double SmoothStep(double edge0, double edge1, double v)
 {
@@ -62,7 +73,10 @@ std::uint32_t Hash(std::uint32_t a, std::uint32_t b, std::uint32_t seed)
 }
 
 // Uniform value in [0, 1) from a hash.
-double Unit(std::uint32_t h) { return (h >> 8) * (1.0 / 16777216.0); }
+double Unit(std::uint32_t h)
+{
+    return (h >> 8) * (1.0 / 16777216.0);
+}
 
 // Smooth 1D value noise in [0, 1]: hashed lattice values joined by a quintic fade.
 double ValueNoise1(double x, std::uint32_t seed)
@@ -132,10 +146,11 @@ double PeriodicFractal2(double u, double v, int cellsX, int cellsY, int octaves,
     return sum / total;
 }
 
-class Picture
-{
+class Picture {
 public:
-    Picture(int width, int height) : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height) {}
+    Picture(int width, int height) : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height)
+    {
+    }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -196,8 +211,7 @@ private:
 // ---- Main background -------------------------------------------------------------------
 
 // One band of hills: its ridge line, its colour, and how much valley mist rises at its foot.
-struct HillLayer
-{
+struct HillLayer {
     double baseLine;    // mean ridge height, as a fraction of the picture height
     double amplitude;   // how far the ridge rises above and dips below the base line
     double scale;       // ridge features per picture width
@@ -319,8 +333,7 @@ Picture MakePauseCover()
 
     // Soft round glows, one per cell of a jittered grid so they spread evenly, with
     // distances that wrap around the edges so the tile repeats without seams.
-    struct Glow
-    {
+    struct Glow {
         double x, y, radius, strength;
         Colour tint;
     };
@@ -335,13 +348,13 @@ Picture MakePauseCover()
             const double x = (column + 0.15 + 0.7 * Unit(Hash(cell, 1, 701u))) * width / glowColumns;
             const double y = (row + 0.15 + 0.7 * Unit(Hash(cell, 2, 701u))) * height / glowRows;
             const Colour tint = Mix(Hex(0x2F6F7E), Hex(0x4A4F86), Unit(Hash(cell, 5, 701u)));
-            glows.push_back({x, y, 28.0 + Unit(Hash(cell, 3, 701u)) * 46.0, 0.10 + Unit(Hash(cell, 4, 701u)) * 0.14, tint});
+            glows.push_back(
+                {x, y, 28.0 + Unit(Hash(cell, 3, 701u)) * 46.0, 0.10 + Unit(Hash(cell, 4, 701u)) * 0.14, tint});
         }
     }
 
     // Faint pinpoint stars, also one per jittered cell, most of them skipped.
-    struct Star
-    {
+    struct Star {
         double x, y, brightness;
     };
     std::vector<Star> stars;
@@ -395,7 +408,7 @@ Picture MakePauseCover()
     return picture;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -33,7 +33,10 @@ using Track = std::vector<double>;
 using Bytes = std::vector<std::uint8_t>;
 
 // A musical pitch from its MIDI note number (69 = A4 = 440 Hz).
-double Pitch(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
+double Pitch(double note)
+{
+    return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
+}
 
 constexpr double C4 = 60, E4 = 64, G4 = 67, A4 = 69, C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83,
                  C6 = 84, D6 = 86, E6 = 88;
@@ -50,8 +53,8 @@ struct Partial {
 // decay and a raised-cosine release that ends at exactly zero.
 struct Envelope {
     double attack;
-    double decay;    // time constant in seconds, 0 = none
-    double hold;     // seconds from the start until the release begins
+    double decay;  // time constant in seconds, 0 = none
+    double hold;   // seconds from the start until the release begins
     double release;
 
     double operator()(double t) const
@@ -113,7 +116,8 @@ public:
     void AddNote(double start, double frequency, const std::vector<Partial>& partials, const Envelope& envelope,
                  double level, double pan = 0.0)
     {
-        AddTone(start, [frequency](double) { return frequency; }, partials, envelope, level, pan);
+        AddTone(
+            start, [frequency](double) { return frequency; }, partials, envelope, level, pan);
     }
 
     // A short burst of softened noise: the contact of a stick or a finger.

@@ -1,8 +1,8 @@
 #include "ui/about_window.h"
 
+#include "core/main_window_units.h"
 #include "platform/units.h"
 #include "ui/about_window_template.h"
-#include "core/main_window_units.h"
 
 void OpenAboutWindow()
 {

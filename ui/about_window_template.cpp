@@ -5,8 +5,8 @@
 #include "media/pictures.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
-#include "ui/song_font.h"
 #include "ui/help_texts.h"
+#include "ui/song_font.h"
 
 // Units are written as designated initialisers that name only what differs
 // from the defaults; GCC 12 warns about every field left out.
@@ -26,19 +26,36 @@ std::string HostOf(std::string_view address)
 
 UnitTemplate Caption(const UnitRef& ref, const char* name, Rect rect, const char* text)
 {
-    return {.name = name, .kind = UnitKind::Label, .id = ref.unit, .rect = rect, .text = text,
-            .font = SongFont(12), .textColour = Black, .backColour = White, .vAlign = VAlign::Centre};
+    return {.name = name,
+            .kind = UnitKind::Label,
+            .id = ref.unit,
+            .rect = rect,
+            .text = text,
+            .font = SongFont(12),
+            .textColour = Black,
+            .backColour = White,
+            .vAlign = VAlign::Centre};
 }
 
 UnitTemplate Link(const UnitRef& ref, const char* name, Rect rect, std::string caption, std::string target)
 {
-    return {.name = name, .kind = UnitKind::HyperLinker, .id = ref.unit, .rect = rect, .text = std::move(caption),
-            .font = SongFont(12), .vAlign = VAlign::Centre, .link = std::move(target)};
+    return {.name = name,
+            .kind = UnitKind::HyperLinker,
+            .id = ref.unit,
+            .rect = rect,
+            .text = std::move(caption),
+            .font = SongFont(12),
+            .vAlign = VAlign::Centre,
+            .link = std::move(target)};
 }
 
 UnitTemplate Picture(const UnitRef& ref, const char* name, Rect rect, Bytes picture, Bytes cursor = {})
 {
-    return {.name = name, .kind = UnitKind::PicBox, .id = ref.unit, .rect = rect, .cursor = std::move(cursor),
+    return {.name = name,
+            .kind = UnitKind::PicBox,
+            .id = ref.unit,
+            .rect = rect,
+            .cursor = std::move(cursor),
             .picture = std::move(picture)};
 }
 
@@ -65,15 +82,15 @@ WindowTemplate Build()
     const std::string contactPage = std::string(contact::WebSite) + "/contact";
     UnitTemplate mail = Link(超级链接框3, "超级链接框3", {224, 159, 102, 20}, contact::Mail, {});
     mail.mailLink = true;
-    UnitTemplate title = Link(超级链接框4, "超级链接框4", {64, 264, 336, 48}, "Korvel·汉诺塔(Torvane) v1.2",
-                              contact::WebSite);
-    title.font = SongFont(21, true);
+    UnitTemplate title =
+        Link(超级链接框4, "超级链接框4", {64, 264, 336, 48}, "Korvel·汉诺塔(Torvane) v1.2", contact::WebSite);
+    title.font = SongFont(21, FontWeight::Bold);
 
-    UnitTemplate dragged = Picture(图片框1, "图片框1", {8, 94, 150, 150}, AboutPegsPicture(),
-                                   PredefinedCursor(CursorShape::SizeAll));
+    UnitTemplate dragged =
+        Picture(图片框1, "图片框1", {8, 94, 150, 150}, AboutPegsPicture(), PredefinedCursor(CursorShape::SizeAll));
     dragged.events = {{Event::LeftDown, Run(DragAboutWindow)}};
-    UnitTemplate help = Picture(图片框2, "图片框2", {336, 192, 64, 64}, AboutHelpPicture(),
-                                PredefinedCursor(CursorShape::Hand));
+    UnitTemplate help =
+        Picture(图片框2, "图片框2", {336, 192, 64, 64}, AboutHelpPicture(), PredefinedCursor(CursorShape::Hand));
     help.events = {{Event::LeftDown, Run(ShowHelpText)}};
 
     window.units = {

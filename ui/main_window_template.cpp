@@ -1,21 +1,27 @@
 #include "ui/main_window_template.h"
 
 #include "core/game_flow.h"
-#include "ui/move_record_window.h"
+#include "core/settings_table.h"
 #include "input/drag.h"
 #include "input/key_commands.h"
 #include "media/pictures.h"
 #include "settings/settings_dialog.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
-#include "ui/song_font.h"
 #include "ui/main_window.h"
+#include "ui/move_record_window.h"
+#include "ui/song_font.h"
 
 // Units are written as designated initialisers that name only what differs
 // from the defaults; GCC 12 warns about every field left out.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
+// The templates of disks, pegs and base show the default looks of their settings.
+constexpr ElementStyle DiskLook = SettingOf(标签横).defaultStyle;
+constexpr ElementStyle PegLook = SettingOf(标签柱).defaultStyle;
+constexpr ElementStyle BaseLook = SettingOf(标签基).defaultStyle;
+
 UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, void (*command)() = nullptr, unsigned state = 0)
 {
     UnitTemplate entry;
@@ -57,32 +63,72 @@ WindowTemplate Build()
     };
 
     window.units = {
-        {.name = "画板1", .kind = UnitKind::DrawPanel, .id = 画板1.unit, .rect = {304, 203, 32, 32},
-         .visible = false},
-        {.name = "标签暂停", .kind = UnitKind::Label, .id = 标签暂停.unit, .rect = {24, 32, 448, 168},
+        {.name = "画板1", .kind = UnitKind::DrawPanel, .id = 画板1.unit, .rect = {304, 203, 32, 32}, .visible = false},
+        {.name = "标签暂停",
+         .kind = UnitKind::Label,
+         .id = 标签暂停.unit,
+         .rect = {24, 32, 448, 168},
          .visible = false,
          .text = "\r\n\r\n\r\n您暂停了游戏，为防止暂停期间的思考（此举为时间作弊），故以此图遮挡画面。"
                  "\r\n\r\n继续游戏请点击 >>>",
-         .font = SongFont(19, true), .textColour = Rgb(255, 255, 255), .hAlign = HAlign::Centre,
-         .vAlign = VAlign::Centre, .wordWrap = true, .picture = PauseCoverPicture(),
-         .pictureMode = picture_mode::Tiled, .events = {{Event::LeftDown, Run(TogglePause)}}},
-        {.name = "时钟耗费时间", .kind = UnitKind::Timer, .id = 时钟耗费时间.unit, .visible = false,
-         .interval = 0, .events = {{Event::Tick, Run(ClockTick)}}},
-        {.name = "标签横", .kind = UnitKind::Label, .id = 标签横.unit, .rect = {88, 240, 328, 24},
-         .visible = false, .cursor = PredefinedCursor(CursorShape::Hand), .font = SongFont(20, true),
-         .textColour = Rgb(255, 255, 0), .hAlign = HAlign::Centre, .vAlign = VAlign::Centre,
-         .gradientMode = 1, .gradient = {Rgb(0, 136, 255), Rgb(0, 0, 255), Rgb(0, 136, 255)},
-         .events = {{Event::LeftDown, Run(PickUpDisk)}, {Event::LeftUp, Run(DropDisk)},
+         .font = SongFont(19, FontWeight::Bold),
+         .textColour = Rgb(255, 255, 255),
+         .hAlign = HAlign::Centre,
+         .vAlign = VAlign::Centre,
+         .wordWrap = true,
+         .picture = PauseCoverPicture(),
+         .pictureMode = picture_mode::Tiled,
+         .events = {{Event::LeftDown, Run(TogglePause)}}},
+        {.name = "时钟耗费时间",
+         .kind = UnitKind::Timer,
+         .id = 时钟耗费时间.unit,
+         .visible = false,
+         .interval = 0,
+         .events = {{Event::Tick, Run(ClockTick)}}},
+        {.name = "标签横",
+         .kind = UnitKind::Label,
+         .id = 标签横.unit,
+         .rect = {88, 240, 328, 24},
+         .visible = false,
+         .cursor = PredefinedCursor(CursorShape::Hand),
+         .font = SongFont(20, FontWeight::Bold),
+         .textColour = Rgb(255, 255, 0),
+         .hAlign = HAlign::Centre,
+         .vAlign = VAlign::Centre,
+         .borderStyle = DiskLook.BorderStyle,
+         .gradientMode = DiskLook.GradientMode,
+         .gradient = {DiskLook.Colour1, DiskLook.Colour2, DiskLook.Colour3},
+         .events = {{Event::LeftDown, Run(PickUpDisk)},
+                    {Event::LeftUp, Run(DropDisk)},
                     {Event::MouseMove, Run(DragMove)}}},
-        {.name = "标签柱", .kind = UnitKind::Label, .id = 标签柱.unit, .rect = {240, 0, 8, 256},
-         .visible = false, .disabled = true, .textColour = Rgb(0, 0, 255), .hAlign = HAlign::Centre,
-         .vAlign = VAlign::Top, .gradientMode = 2,
-         .gradient = {Rgb(255, 0, 255), Rgb(255, 104, 180), Rgb(255, 0, 255)}},
-        {.name = "标签基", .kind = UnitKind::Label, .id = 标签基.unit, .rect = {0, 264, 504, 24},
-         .textColour = Rgb(0, 0, 0), .hAlign = HAlign::Left, .vAlign = VAlign::Centre, .gradientMode = 3,
-         .gradient = {Rgb(255, 90, 11), Rgb(255, 183, 111), Rgb(255, 90, 11)}},
-        {.name = "状态条", .kind = UnitKind::StatusBar, .id = 状态条.unit, .rect = {0, 0, 0, 20},
-         .items = {"时间", "步数", "提示"}, .partWidths = {100, 50, 0}},
+        {.name = "标签柱",
+         .kind = UnitKind::Label,
+         .id = 标签柱.unit,
+         .rect = {240, 0, 8, 256},
+         .visible = false,
+         .disabled = true,
+         .textColour = Rgb(0, 0, 255),
+         .hAlign = HAlign::Centre,
+         .vAlign = VAlign::Top,
+         .borderStyle = PegLook.BorderStyle,
+         .gradientMode = PegLook.GradientMode,
+         .gradient = {PegLook.Colour1, PegLook.Colour2, PegLook.Colour3}},
+        {.name = "标签基",
+         .kind = UnitKind::Label,
+         .id = 标签基.unit,
+         .rect = {0, 264, 504, 24},
+         .textColour = Rgb(0, 0, 0),
+         .hAlign = HAlign::Left,
+         .vAlign = VAlign::Centre,
+         .borderStyle = BaseLook.BorderStyle,
+         .gradientMode = BaseLook.GradientMode,
+         .gradient = {BaseLook.Colour1, BaseLook.Colour2, BaseLook.Colour3}},
+        {.name = "状态条",
+         .kind = UnitKind::StatusBar,
+         .id = 状态条.unit,
+         .rect = {0, 0, 0, 20},
+         .items = {"时间", "步数", "提示"},
+         .partWidths = {100, 50, 0}},
     };
 
     UnitTemplate file = MenuEntry(菜单文件, "文件", nullptr, menu_state::Hidden);
@@ -95,8 +141,9 @@ WindowTemplate Build()
              MenuEntry(菜单查看走法, "查看走法...", OpenMoveRecordWindow),
              MenuEntry(菜单分隔1, "-"),
              MenuEntry(菜单静音, "静音       (J)", [] { ToggleMenuCheck(菜单静音); }),
-             MenuEntry(菜单正确放下方计一步, "正确放下方计一步", [] { ToggleMenuCheck(菜单正确放下方计一步); },
-                       menu_state::Checked),
+             MenuEntry(
+                 菜单正确放下方计一步, "正确放下方计一步", [] { ToggleMenuCheck(菜单正确放下方计一步); },
+                 menu_state::Checked),
              MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)", OpenSettingsDialog),
              MenuEntry(菜单恢复初始参数, "恢复初始参数..", RestoreDefaults),
              MenuEntry(菜单分隔2, "-"),

@@ -1,7 +1,10 @@
 #include "ui/settings_dialog_template.h"
 
-#include "settings/settings_dialog.h"
+#include <iterator>
+
+#include "core/settings_table.h"
 #include "settings/saved_settings.h"
+#include "settings/settings_dialog.h"
 #include "ui/help_texts.h"
 
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -9,8 +12,14 @@
 namespace {
 UnitTemplate Caption(const char* name, std::int32_t id, Rect rect, const char* text, Colour colour = Rgb(0, 0, 0))
 {
-    return {.name = name, .kind = UnitKind::Label, .id = id, .rect = rect, .text = text, .textColour = colour,
-            .hAlign = HAlign::Left, .vAlign = VAlign::Centre};
+    return {.name = name,
+            .kind = UnitKind::Label,
+            .id = id,
+            .rect = rect,
+            .text = text,
+            .textColour = colour,
+            .hAlign = HAlign::Left,
+            .vAlign = VAlign::Centre};
 }
 
 UnitTemplate Separator(const char* name, std::int32_t id, Rect rect)
@@ -18,23 +27,59 @@ UnitTemplate Separator(const char* name, std::int32_t id, Rect rect)
     return {.name = name, .kind = UnitKind::Label, .id = id, .rect = rect, .backColour = Rgb(128, 128, 128)};
 }
 
-UnitTemplate NumberBox(const UnitRef& ref, const char* name, Rect rect, std::int32_t spinMin, void (*edited)())
+// A box for a number of the board, its spinner running over the setting's range.
+UnitTemplate NumberBox(const UnitRef& ref, const char* name, Rect rect, const Setting& setting, void (*edited)())
 {
-    return {.name = name, .kind = UnitKind::EditBox, .id = ref.unit, .rect = rect, .tabStop = true,
-            .textColour = Rgb(0, 0, 0), .hAlign = HAlign::Centre, .numberOnly = true, .spinner = true,
-            .spinMin = spinMin, .spinMax = 64, .events = {{Event::ContentChanged, Run(edited)}}};
+    return {.name = name,
+            .kind = UnitKind::EditBox,
+            .id = ref.unit,
+            .rect = rect,
+            .tabStop = true,
+            .textColour = Rgb(0, 0, 0),
+            .hAlign = HAlign::Centre,
+            .numberOnly = true,
+            .spinner = true,
+            .spinMin = setting.lowest,
+            .spinMax = setting.spinnerTop,
+            .events = {{Event::ContentChanged, Run(edited)}}};
 }
 
-UnitTemplate ListBox(const UnitRef& ref, const char* name, Rect rect, std::vector<std::string> items,
-                     void (*chosen)())
+UnitTemplate ListBox(const UnitRef& ref, const char* name, Rect rect, std::vector<std::string> items, void (*chosen)())
 {
-    return {.name = name, .kind = UnitKind::ComboBox, .id = ref.unit, .rect = rect, .tabStop = true,
-            .items = std::move(items), .selected = 0, .events = {{Event::SelectionChanged, Run(chosen)}}};
+    return {.name = name,
+            .kind = UnitKind::ComboBox,
+            .id = ref.unit,
+            .rect = rect,
+            .tabStop = true,
+            .items = std::move(items),
+            .selected = 0,
+            .events = {{Event::SelectionChanged, Run(chosen)}}};
 }
+
+// The style lists hold one entry for each value the settings offer, from 0
+// up: an entry's index is its value.
+template <std::size_t Count>
+consteval bool ListsEveryValue(const char* const (&)[Count], std::int32_t ElementStyle::*field)
+{
+    return StylePartOf(field).lowest == 0 && StylePartOf(field).highest + 1 == std::int32_t(Count);
+}
+
+constexpr const char* GradientItems[] = {"0.无渐变背景",   "1.从上到下",     "2.从左到右",
+                                         "3.从左上到右下", "4.从右上到左下", "5.从下到上",
+                                         "6.从右到左",     "7.从右下到左上", "8.从左下到右上"};
+static_assert(ListsEveryValue(GradientItems, &ElementStyle::GradientMode));
+
+constexpr const char* BorderItems[] = {"0、无边框",   "1、凹入式", "2、凸出式",
+                                       "3、浅凹入式", "4、镜框式", "5、单线边框式"};
+static_assert(ListsEveryValue(BorderItems, &ElementStyle::BorderStyle));
 
 UnitTemplate ColourBox(const UnitRef& ref, const char* name, Rect rect)
 {
-    return {.name = name, .kind = UnitKind::ColorPicker, .id = ref.unit, .rect = rect, .tabStop = true,
+    return {.name = name,
+            .kind = UnitKind::ColorPicker,
+            .id = ref.unit,
+            .rect = rect,
+            .tabStop = true,
             .events = {{Event::ColourChosen, Run(ApplyDialogStyle)}}};
 }
 
@@ -42,34 +87,46 @@ WindowTemplate Build()
 {
     WindowTemplate window;
     window.windowId = SettingsDialogId;
-    window.self = {.name = "设置窗口", .kind = UnitKind::window, .id = 设置窗口.unit, .rect = {0, 0, 372, 158},
-                   .text = "设置游戏参数", .borderStyle = window_border::NarrowFixed, .minBox = false,
-                   .maxBox = false, .controlBox = true, .escCloses = true,
+    window.self = {.name = "设置窗口",
+                   .kind = UnitKind::window,
+                   .id = 设置窗口.unit,
+                   .rect = {0, 0, 372, 158},
+                   .text = "设置游戏参数",
+                   .borderStyle = window_border::NarrowFixed,
+                   .minBox = false,
+                   .maxBox = false,
+                   .controlBox = true,
+                   .escCloses = true,
                    .startPosition = start_position::Centred,
-                   .events = {{Event::Created, Run(FillSettingsDialog)},
-                              {Event::CloseQuery, Run(SaveSettings)}}};
+                   .events = {{Event::Created, Run(FillSettingsDialog)}, {Event::CloseQuery, Run(SaveSettings)}}};
     window.units = {
-        {.name = "按钮1", .kind = UnitKind::Button, .id = 按钮1.unit, .rect = {317, 35, 40, 24}, .tabStop = true,
-         .text = "必看", .events = {{Event::Clicked, Run(ShowShortcutHelp)}}},
+        {.name = "按钮1",
+         .kind = UnitKind::Button,
+         .id = 按钮1.unit,
+         .rect = {317, 35, 40, 24},
+         .tabStop = true,
+         .text = "必看",
+         .events = {{Event::Clicked, Run(ShowShortcutHelp)}}},
         Separator("标签2", 0x16000202, {112, 20, 245, 1}),
         Caption("标签4", 0x16000203, {8, 13, 96, 16}, "柱子、盘片的数量", Rgb(0, 0, 255)),
-        NumberBox(编辑框盘数, "编辑框盘数", {48, 37, 32, 20}, 3, OnDiskCountEdited),
+        NumberBox(编辑框盘数, "编辑框盘数", {48, 37, 32, 20}, SettingOf(&GameSettingsRecord::DiskCount),
+                  OnDiskCountEdited),
         Caption("标签14", 0x16000205, {8, 37, 40, 20}, "盘数："),
         ListBox(组合框修改对象, "组合框修改对象", {301, 76, 56, 20}, {"柱", "主柱", "盘", "地基"}, ShowTargetStyle),
         Separator("标签8", 0x16000207, {137, 84, 157, 1}),
         Caption("标签9", 0x16000208, {8, 77, 120, 16}, "渐变颜色、方式和边框", Rgb(0, 0, 255)),
-        ListBox(组合框渐变, "组合框渐变", {251, 103, 106, 20},
-                {"0.无渐变背景", "1.从上到下", "2.从左到右", "3.从左上到右下", "4.从右上到左下", "5.从下到上",
-                 "6.从右到左", "7.从右下到左上", "8.从左下到右上"},
+        ListBox(组合框渐变, "组合框渐变", {251, 103, 106, 20}, {std::begin(GradientItems), std::end(GradientItems)},
                 ApplyDialogStyle),
         ColourBox(颜色选择器3, "颜色选择器3", {205, 101, 43, 24}),
         ColourBox(颜色选择器2, "颜色选择器2", {163, 101, 43, 24}),
         ColourBox(颜色选择器1, "颜色选择器1", {120, 101, 43, 24}),
-        ListBox(组合框边框, "组合框边框", {8, 103, 104, 20},
-                {"0、无边框", "1、凹入式", "2、凸出式", "3、浅凹入式", "4、镜框式", "5、单线边框式"}, ApplyDialogStyle),
-        NumberBox(编辑框主柱, "编辑框主柱", {259, 37, 32, 20}, 1, OnMainPegEdited),
+        ListBox(组合框边框, "组合框边框", {8, 103, 104, 20}, {std::begin(BorderItems), std::end(BorderItems)},
+                ApplyDialogStyle),
+        NumberBox(编辑框主柱, "编辑框主柱", {259, 37, 32, 20}, SettingOf(&GameSettingsRecord::MainPeg),
+                  OnMainPegEdited),
         Caption("标签3", 0x1600020F, {219, 37, 40, 20}, "主柱："),
-        NumberBox(编辑框柱数, "编辑框柱数", {156, 37, 32, 20}, 3, OnPegCountEdited),
+        NumberBox(编辑框柱数, "编辑框柱数", {156, 37, 32, 20}, SettingOf(&GameSettingsRecord::PegCount),
+                  OnPegCountEdited),
         Caption("标签1", 0x16000211, {116, 37, 40, 20}, "柱数："),
     };
     return window;

@@ -2,7 +2,7 @@
 #include "platform/window_template.h"
 
 // The face of every caption the game's windows set a font for.
-inline Font SongFont(int pixels, bool bold = false)
+inline Font SongFont(int pixels, FontWeight weight = FontWeight::Regular)
 {
-    return PixelFont("宋体", pixels, bold);
+    return PixelFont("宋体", pixels, weight);
 }

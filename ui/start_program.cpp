@@ -1,15 +1,15 @@
 #include "ui/start_program.h"
 
-#include "ui/move_record_window.h"
 #include "media/sound_effects.h"
 #include "platform/event_loop.h"
 #include "platform/termination.h"
 #include "platform/units.h"
-#include "ui/settings_dialog_template.h"
 #include "settings/saved_settings.h"
 #include "ui/about_window_template.h"
 #include "ui/main_window.h"
 #include "ui/main_window_template.h"
+#include "ui/move_record_window.h"
+#include "ui/settings_dialog_template.h"
 
 int StartProgram(int& argc, char** argv)
 {

@@ -100,9 +100,9 @@ private slots:
         QTest::addColumn<int>("builtPegs");
         QTest::addColumn<int>("builtDisks");
         QTest::addColumn<int>("builtMain");
-        QTest::newRow("too few") << 0 << -4 << 0 << 3 << 3 << 1;
-        QTest::newRow("too many") << 500 << 5000 << 400 << 111 << 999 << 111;
-        QTest::newRow("main peg beyond the pegs") << 4 << 3 << 9 << 4 << 3 << 4;
+        QTest::newRow("too few") << 0 << -4 << 0 << 3 << 3 << 2;
+        QTest::newRow("too many") << 500 << 5000 << 400 << 111 << 999 << 56;
+        QTest::newRow("main peg beyond the pegs") << 4 << 3 << 9 << 4 << 3 << 2;
     }
 
     void countsAreHeldToTheirBounds()
@@ -121,8 +121,8 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("letters");
-        for (auto [n, s] : {std::pair{1, "A"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"},
-                            {703, "AAA"}, {0, ""}})
+        for (auto [n, s] :
+             {std::pair{1, "A"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}, {0, ""}})
             QTest::addRow("%d", n) << n << QString(s);
     }
 

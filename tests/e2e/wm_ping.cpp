@@ -6,11 +6,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <poll.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <poll.h>
 
 namespace {
 int IgnoreErrors(Display*, XErrorEvent*)
@@ -93,7 +93,8 @@ int main(int argc, char** argv)
             if (IsAnswer(event, protocols, ping, window, stamp))
                 return 0;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd connection{ConnectionNumber(display), POLLIN, 0};
         poll(&connection, 1, int(std::max<long long>(left.count(), 1)));
     }

@@ -1,13 +1,13 @@
 #include <QTest>
 
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "input/drag.h"
 #include "media/sound_effects.h"
 #include "platform/status_bar_widget.h"
 #include "render/layout.h"
+#include "render/scene_builder.h"
 #include "ui/main_window_fixture.h"
 
 namespace {
@@ -54,10 +54,7 @@ class DragTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindowShown());
-    }
+    void initTestCase() { QVERIFY(OpenMainWindowShown()); }
 
     void init()
     {
@@ -211,8 +208,8 @@ private slots:
         QCOMPARE(QString::fromStdString(MoveRecord), QStringLiteral("A→B\r\nA→C"));
         const std::vector<Effect> effects = RecordedEffects().Effects();
         const std::vector<Effect> lastFive(effects.end() - 5, effects.end());
-        QCOMPARE(lastFive, (std::vector<Effect>{Effect::ClockStart, Effect::PickUp, Effect::CorrectDrop,
-                                                Effect::PickUp, Effect::CorrectDrop}));
+        QCOMPARE(lastFive, (std::vector<Effect>{Effect::ClockStart, Effect::PickUp, Effect::CorrectDrop, Effect::PickUp,
+                                                Effect::CorrectDrop}));
         QCOMPARE(GetInt(GameClock, prop::Interval), 1000);
     }
 

@@ -5,15 +5,15 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "answer_message.h"
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
-#include "ui/move_record_window.h"
 #include "input/key_commands.h"
 #include "media/sound_effects.h"
-#include "answer_message.h"
+#include "render/scene_builder.h"
 #include "ui/main_window_fixture.h"
+#include "ui/move_record_window.h"
 
 namespace {
 // A new game shows up as a fresh set of disk labels.
@@ -32,10 +32,7 @@ class KeyCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindowShown());
-    }
+    void initTestCase() { QVERIFY(OpenMainWindowShown()); }
 
     void init()
     {
@@ -55,20 +52,34 @@ private slots:
         QTest::addColumn<int>("newMain");
         QTest::addColumn<bool>("newGame");
         const int keypad = Qt::KeypadModifier;
-        QTest::newRow("ctrl keypad - at 3 disks") << 3 << 3 << 1 << int(Qt::Key_Minus) << (int(Qt::ControlModifier) | keypad) << 3 << 3 << 1 << true;
-        QTest::newRow("ctrl main -") << 3 << 5 << 1 << int(Qt::Key_Minus) << int(Qt::ControlModifier) << 3 << 4 << 1 << true;
-        QTest::newRow("ctrl keypad +") << 3 << 5 << 1 << int(Qt::Key_Plus) << (int(Qt::ControlModifier) | keypad) << 3 << 6 << 1 << true;
-        QTest::newRow("ctrl main + does nothing") << 3 << 5 << 1 << int(Qt::Key_Plus) << int(Qt::ControlModifier) << 3 << 5 << 1 << false;
-        QTest::newRow("alt - from peg 1 of 5") << 5 << 3 << 1 << int(Qt::Key_Minus) << int(Qt::AltModifier) << 5 << 3 << 3 << true;
-        QTest::newRow("alt keypad + from the last peg") << 4 << 3 << 4 << int(Qt::Key_Plus) << (int(Qt::AltModifier) | keypad) << 4 << 3 << 2 << true;
-        QTest::newRow("shift - with the main peg last") << 4 << 3 << 4 << int(Qt::Key_Minus) << int(Qt::ShiftModifier) << 3 << 3 << 2 << true;
-        QTest::newRow("shift keypad + at the most pegs") << 111 << 3 << 1 << int(Qt::Key_Plus) << (int(Qt::ShiftModifier) | keypad) << 111 << 3 << 1 << true;
-        QTest::newRow("ctrl keypad + at the most disks") << 3 << 999 << 1 << int(Qt::Key_Plus) << (int(Qt::ControlModifier) | keypad) << 3 << 999 << 1 << true;
-        QTest::newRow("keypad + alone does nothing") << 3 << 5 << 1 << int(Qt::Key_Plus) << keypad << 3 << 5 << 1 << false;
-        QTest::newRow("two modifiers do nothing") << 3 << 5 << 1 << int(Qt::Key_Minus) << int(Qt::ControlModifier | Qt::ShiftModifier) << 3 << 5 << 1 << false;
-        QTest::newRow("shift enter") << 3 << 5 << 1 << int(Qt::Key_Return) << int(Qt::ShiftModifier) << 3 << 5 << 1 << true;
+        QTest::newRow("ctrl keypad - at 3 disks")
+            << 3 << 3 << 1 << int(Qt::Key_Minus) << (int(Qt::ControlModifier) | keypad) << 3 << 3 << 1 << true;
+        QTest::newRow("ctrl main -") << 3 << 5 << 1 << int(Qt::Key_Minus) << int(Qt::ControlModifier) << 3 << 4 << 1
+                                     << true;
+        QTest::newRow("ctrl keypad +") << 3 << 5 << 1 << int(Qt::Key_Plus) << (int(Qt::ControlModifier) | keypad) << 3
+                                       << 6 << 1 << true;
+        QTest::newRow("ctrl main + does nothing")
+            << 3 << 5 << 1 << int(Qt::Key_Plus) << int(Qt::ControlModifier) << 3 << 5 << 1 << false;
+        QTest::newRow("alt - from peg 1 of 5")
+            << 5 << 3 << 1 << int(Qt::Key_Minus) << int(Qt::AltModifier) << 5 << 3 << 3 << true;
+        QTest::newRow("alt keypad + from the last peg")
+            << 4 << 3 << 4 << int(Qt::Key_Plus) << (int(Qt::AltModifier) | keypad) << 4 << 3 << 2 << true;
+        QTest::newRow("shift - with the main peg last")
+            << 4 << 3 << 4 << int(Qt::Key_Minus) << int(Qt::ShiftModifier) << 3 << 3 << 2 << true;
+        QTest::newRow("shift keypad + at the most pegs")
+            << 111 << 3 << 1 << int(Qt::Key_Plus) << (int(Qt::ShiftModifier) | keypad) << 111 << 3 << 1 << true;
+        QTest::newRow("ctrl keypad + at the most disks")
+            << 3 << 999 << 1 << int(Qt::Key_Plus) << (int(Qt::ControlModifier) | keypad) << 3 << 999 << 1 << true;
+        QTest::newRow("keypad + alone does nothing")
+            << 3 << 5 << 1 << int(Qt::Key_Plus) << keypad << 3 << 5 << 1 << false;
+        QTest::newRow("two modifiers do nothing")
+            << 3 << 5 << 1 << int(Qt::Key_Minus) << int(Qt::ControlModifier | Qt::ShiftModifier) << 3 << 5 << 1
+            << false;
+        QTest::newRow("shift enter") << 3 << 5 << 1 << int(Qt::Key_Return) << int(Qt::ShiftModifier) << 3 << 5 << 1
+                                     << true;
         QTest::newRow("alt enter") << 3 << 5 << 1 << int(Qt::Key_Return) << int(Qt::AltModifier) << 3 << 5 << 1 << true;
-        QTest::newRow("ctrl enter changes nothing") << 3 << 5 << 1 << int(Qt::Key_Return) << int(Qt::ControlModifier) << 3 << 5 << 1 << false;
+        QTest::newRow("ctrl enter changes nothing")
+            << 3 << 5 << 1 << int(Qt::Key_Return) << int(Qt::ControlModifier) << 3 << 5 << 1 << false;
     }
 
     void keysChangeTheBoard()
@@ -106,7 +117,10 @@ private slots:
         QString shown;
         Answer(QMessageBox::Cancel, &shown);
         SwitchReverseMode();
-        QCOMPARE(shown, QStringLiteral("信息：|逆向模式，则盘片上到下的顺序是大到小，否则是小到大\n\n点击确定，将应用本设置并开始新游戏！"));
+        QCOMPARE(
+            shown,
+            QStringLiteral(
+                "信息：|逆向模式，则盘片上到下的顺序是大到小，否则是小到大\n\n点击确定，将应用本设置并开始新游戏！"));
         QCOMPARE(FirstDisk(), before);
         QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), 0);
         QVERIFY(!ReverseMode);

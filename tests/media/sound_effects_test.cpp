@@ -8,12 +8,12 @@
 #include <string>
 
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "platform/sound_player.h"
 #include "platform/wav_format.h"
 #include "render/layout.h"
+#include "render/scene_builder.h"
 #include "ui/main_window_fixture.h"
 
 Q_DECLARE_METATYPE(Effect)
@@ -30,8 +30,8 @@ std::vector<ChunkInfo> Chunks(std::span<const std::uint8_t> file)
     std::vector<ChunkInfo> chunks;
     std::size_t offset = 12;
     while (offset + 8 <= file.size()) {
-        const std::size_t size = file[offset + 4] | file[offset + 5] << 8 | file[offset + 6] << 16 |
-                                 std::size_t(file[offset + 7]) << 24;
+        const std::size_t size =
+            file[offset + 4] | file[offset + 5] << 8 | file[offset + 6] << 16 | std::size_t(file[offset + 7]) << 24;
         chunks.push_back({std::string(reinterpret_cast<const char*>(file.data() + offset), 4), size});
         offset += 8 + size;
     }
@@ -204,10 +204,11 @@ private slots:
         Lift(2);
         Drop(1);  // disk 1 back on the full main peg
         const std::vector<EffectRequest> expected{
-            {Effect::ClockStart, OtherEffects::Stop}, {Effect::PickUp, OtherEffects::Keep}, {Effect::CorrectDrop, OtherEffects::Stop},
-            {Effect::PickUp, OtherEffects::Keep},      {Effect::Refused, OtherEffects::Stop}, {Effect::PickUp, OtherEffects::Keep},
-            {Effect::InPlace, OtherEffects::Stop},    {Effect::PickUp, OtherEffects::Keep}, {Effect::CorrectDrop, OtherEffects::Stop},
-            {Effect::SpinInPlace, OtherEffects::Stop}};
+            {Effect::ClockStart, OtherEffects::Stop},  {Effect::PickUp, OtherEffects::Keep},
+            {Effect::CorrectDrop, OtherEffects::Stop}, {Effect::PickUp, OtherEffects::Keep},
+            {Effect::Refused, OtherEffects::Stop},     {Effect::PickUp, OtherEffects::Keep},
+            {Effect::InPlace, OtherEffects::Stop},     {Effect::PickUp, OtherEffects::Keep},
+            {Effect::CorrectDrop, OtherEffects::Stop}, {Effect::SpinInPlace, OtherEffects::Stop}};
         QVERIFY(LastRequests(expected.size()) == expected);
     }
 
@@ -259,7 +260,8 @@ private slots:
             Drop(to);
         }
         QCOMPARE(GameSettings.DiskCount, 4);
-        const std::vector<EffectRequest> wins{{Effect::Win1, OtherEffects::Stop}, {Effect::Win2, OtherEffects::Keep}, {Effect::Win3, OtherEffects::Keep}};
+        const std::vector<EffectRequest> wins{
+            {Effect::Win1, OtherEffects::Stop}, {Effect::Win2, OtherEffects::Keep}, {Effect::Win3, OtherEffects::Keep}};
         QVERIFY(LastRequests(3) == wins);
         QCOMPARE(LiveVoiceCount(), 2u);
     }

@@ -21,13 +21,18 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("index above the size") << "index-above" << "错误代码：1\n\n错误信息：数组成员引用下标超出定义范围";
-        QTest::newRow("index below one") << "index-below" << "错误代码：4\n\n错误信息：数组成员引用下标必须大于等于1";
-        QTest::newRow("unit of another kind") << "wrong-kind" << "错误代码：5\n\n错误信息：数据或数组类型不匹配";
-        QTest::newRow("window not loaded") << "unloaded-window" << "错误信息：未载入欲访问窗口组件所在的窗口";
-        QTest::newRow("own property of no unit") << "missing-unit" << "错误信息：指定窗口尚未载入";
-        QTest::newRow("event unit outside a handler")
-            << "event-unit" << "错误信息：“取事件组件”命令只能在事件处理子程序中使用";
+        QTest::newRow("index above the size") << "index-above"
+                                              << "错误代码：1\n\n错误信息：数组成员引用下标超出定义范围";
+        QTest::newRow("index below one") << "index-below"
+                                         << "错误代码：4\n\n错误信息：数组成员引用下标必须大于等于1";
+        QTest::newRow("unit of another kind") << "wrong-kind"
+                                              << "错误代码：5\n\n错误信息：数据或数组类型不匹配";
+        QTest::newRow("window not loaded") << "unloaded-window"
+                                           << "错误信息：未载入欲访问窗口组件所在的窗口";
+        QTest::newRow("own property of no unit") << "missing-unit"
+                                                 << "错误信息：指定窗口尚未载入";
+        QTest::newRow("event unit outside a handler") << "event-unit"
+                                                      << "错误信息：“取事件组件”命令只能在事件处理子程序中使用";
     }
 
     void faultsEndTheProgramThroughTheFatalStop()

@@ -66,7 +66,8 @@ void FilesTest::runDirectory()
 {
     const QString folder = QString::fromStdString(RunDirectory());
     QVERIFY(!folder.endsWith(u'/'));
-    QCOMPARE(QFileInfo(folder).canonicalFilePath(), QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
+    QCOMPARE(QFileInfo(folder).canonicalFilePath(),
+             QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
     QCOMPARE(QString::fromStdString(ExecutableName()), QStringLiteral("platform_files_test"));
 }
 
@@ -190,10 +191,12 @@ void FilesTest::playerFolder_data()
     QTest::addColumn<bool>("writable");
     QTest::addColumn<QString>("userPlace");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("a writable folder keeps its files") << true << "/home/p/.config" << "/opt/game";
+    QTest::newRow("a writable folder keeps its files") << true << "/home/p/.config"
+                                                       << "/opt/game";
     QTest::newRow("an installed game uses the user's place") << false << "/home/p/.config"
                                                              << "/home/p/.config/torvane";
-    QTest::newRow("no user place known") << false << "" << "/opt/game";
+    QTest::newRow("no user place known") << false << ""
+                                         << "/opt/game";
 }
 
 void FilesTest::playerFolder()

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "platform/event_loop.h"
-#include "platform/test_window.h"
 #include "platform/message_box.h"
+#include "platform/test_window.h"
 
 namespace {
 struct Shown {
@@ -68,8 +68,8 @@ private slots:
         QTest::newRow("yes no cancel: no") << mb::YesNoCancel << int(QMessageBox::No) << mb_result::No << 3;
         QTest::newRow("yes no: yes") << (mb::YesNo | mb::IconQuestion) << int(QMessageBox::Yes) << mb_result::Yes << 2;
         QTest::newRow("retry cancel: retry") << mb::RetryCancel << int(QMessageBox::Retry) << mb_result::Retry << 2;
-        QTest::newRow("closed with a cancel button") << mb::YesNoCancel << int(QMessageBox::NoButton)
-                                                      << mb_result::Cancel << 3;
+        QTest::newRow("closed with a cancel button")
+            << mb::YesNoCancel << int(QMessageBox::NoButton) << mb_result::Cancel << 3;
     }
 
     void buttonsMapToTheirCodes()

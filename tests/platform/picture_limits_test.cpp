@@ -1,10 +1,10 @@
 // Pictures whose header declares more than the game agrees to decode are
 // refused before decoding; real photos of the largest kind still show,
 // decoded no larger than the window they cover.
+#include <sys/resource.h>
 #include <QBuffer>
 #include <QImageWriter>
 #include <QTest>
-#include <sys/resource.h>
 
 #include "platform/picture.h"
 
@@ -94,8 +94,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QSize>("cover");
         const QSize window(1280, 1024);
-        QTest::newRow("JPEG 49185 × 55551 covering a window")
-            << JpegDeclaring(49185, 55551, false, false) << window;
+        QTest::newRow("JPEG 49185 × 55551 covering a window") << JpegDeclaring(49185, 55551, false, false) << window;
         QTest::newRow("JPEG 49185 × 55551 at its own size") << JpegDeclaring(49185, 55551, false, false) << QSize();
         QTest::newRow("progressive JPEG 49185 × 55551") << JpegDeclaring(49185, 55551, true, false) << window;
         QTest::newRow("JPEG 65500 × 2050, just over the pixel limit")

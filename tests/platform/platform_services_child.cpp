@@ -7,13 +7,13 @@
 //   write-forever FILE       sets the value of [s] k to KillValueA and
 //                            KillValueB in turn until it is killed
 #include "platform/conversions.h"
-#include "platform/profile.h"
 #include "platform/kill_values.h"
+#include "platform/profile.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {

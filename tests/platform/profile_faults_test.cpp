@@ -9,15 +9,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
 #include <dlfcn.h>
 #include <iconv.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
 
-enum class Fault { None, NoSpace, WriteError, SyncError, NoConversion };
+enum class Fault {
+    None,
+    NoSpace,
+    WriteError,
+    SyncError,
+    NoConversion
+};
 Fault ArmedFault = Fault::None;
 
 }  // namespace

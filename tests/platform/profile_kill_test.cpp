@@ -62,9 +62,9 @@ private slots:
             writer.kill();
             QVERIFY(writer.waitForFinished());
             const QByteArray bytes = ReadBytes(path);
-            QVERIFY2(whole.contains(bytes), qPrintable(QStringLiteral("round %1: %2 bytes of a mixed or partial file")
-                                                           .arg(round)
-                                                           .arg(bytes.size())));
+            QVERIFY2(whole.contains(bytes),
+                     qPrintable(
+                         QStringLiteral("round %1: %2 bytes of a mixed or partial file").arg(round).arg(bytes.size())));
             leftovers += int(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size()) - 1;
         }
         qInfo("%d kills, %d left a temporary file", rounds, leftovers);

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <numbers>
-#include <unistd.h>
 
 #include "platform/files.h"
 #include "wav_builder.h"

@@ -108,12 +108,12 @@ inline QWindow* NativeWindowOf(const UnitRef& window)
 }
 
 // A test main that brings the window services up before the tests and down after them.
-#define WINDOW_TEST_MAIN(TestClass)                                 \
-    int main(int argc, char** argv)                                 \
-    {                                                               \
-        InitialiseServices(argc, argv);                             \
-        TestClass test;                                             \
-        const int result = QTest::qExec(&test, argc, argv);         \
-        ShutdownServices();                                         \
-        return result;                                              \
+#define WINDOW_TEST_MAIN(TestClass)                         \
+    int main(int argc, char** argv)                         \
+    {                                                       \
+        InitialiseServices(argc, argv);                     \
+        TestClass test;                                     \
+        const int result = QTest::qExec(&test, argc, argv); \
+        ShutdownServices();                                 \
+        return result;                                      \
     }

@@ -57,18 +57,17 @@ void TextOpsTest::findLastText_data()
     QTest::newRow("start after it") << QByteArray("a.b.c") << QByteArray(".") << std::optional(5) << false << 4;
     QTest::newRow("start 1") << QByteArray("a.b.c") << QByteArray(".") << std::optional(1) << false << -1;
     QTest::newRow("start beyond") << QByteArray("a.b.c") << QByteArray(".") << std::optional(99) << false << 4;
-    QTest::newRow("match ending at the limit") << QByteArray("ab.cd") << QByteArray("b.") << std::optional(4) << false
-                                               << 2;
+    QTest::newRow("match ending at the limit")
+        << QByteArray("ab.cd") << QByteArray("b.") << std::optional(4) << false << 2;
     QTest::newRow("empty sought") << QByteArray("abc") << QByteArray("") << All << false << 1;
-    QTest::newRow("empty sought, nothing searched") << QByteArray("abc") << QByteArray("") << std::optional(1)
-                                                    << false << -1;
+    QTest::newRow("empty sought, nothing searched")
+        << QByteArray("abc") << QByteArray("") << std::optional(1) << false << -1;
     QTest::newRow("empty text") << QByteArray("") << QByteArray("") << All << false << -1;
     QTest::newRow("case") << QByteArray("aXbx") << QByteArray("X") << All << false << 2;
     QTest::newRow("ignoring case") << QByteArray("aXbx") << QByteArray("X") << All << true << 4;
     QTest::newRow("after characters") << QByteArray("汉.字.") << QByteArray(".") << All << false << 8;
     QTest::newRow("character sought") << QByteArray("字汉字") << QByteArray("字") << All << false << 7;
-    QTest::newRow("across a character boundary") << QByteArray("汉字") << QByteArray("\x89\xE5") << All << false
-                                                 << -1;
+    QTest::newRow("across a character boundary") << QByteArray("汉字") << QByteArray("\x89\xE5") << All << false << -1;
     QTest::newRow("trail byte") << QByteArray("汉") << QByteArray("\x89") << All << false << -1;
 }
 
@@ -118,10 +117,10 @@ void TextOpsTest::replaceText_data()
                                  << QByteArray("ba");
     QTest::newRow("between characters") << QByteArray("汉a字a") << QByteArray("a") << QByteArray("—") << 1 << All
                                         << true << QByteArray("汉—字—");
-    QTest::newRow("across a character boundary") << QByteArray("汉字") << QByteArray("\x89\xE5") << QByteArray("x")
-                                                 << 1 << All << true << QByteArray("汉字");
-    QTest::newRow("start inside a character") << QByteArray("汉a") << QByteArray("a") << QByteArray("b") << 2 << All
-                                              << true << QByteArray("汉b");
+    QTest::newRow("across a character boundary")
+        << QByteArray("汉字") << QByteArray("\x89\xE5") << QByteArray("x") << 1 << All << true << QByteArray("汉字");
+    QTest::newRow("start inside a character")
+        << QByteArray("汉a") << QByteArray("a") << QByteArray("b") << 2 << All << true << QByteArray("汉b");
 }
 
 void TextOpsTest::replaceText()
@@ -133,8 +132,8 @@ void TextOpsTest::replaceText()
     QFETCH(std::optional<int>, count);
     QFETCH(bool, caseSensitive);
     QFETCH(QByteArray, expected);
-    const std::string result = ReplaceText(text.toStdString(), sought.toStdString(), replacement.toStdString(),
-                                           start, count, caseSensitive);
+    const std::string result =
+        ReplaceText(text.toStdString(), sought.toStdString(), replacement.toStdString(), start, count, caseSensitive);
     QCOMPARE(QByteArray::fromStdString(result), expected);
 }
 

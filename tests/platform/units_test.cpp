@@ -11,9 +11,9 @@
 #include "platform/picture.h"
 #include "platform/qt_convert.h"
 #include "platform/status_bar_widget.h"
+#include "platform/test_window.h"
 #include "platform/text_metrics.h"
 #include "platform/window_widget.h"
-#include "platform/test_window.h"
 
 namespace {
 class Counter : public QObject {
@@ -335,12 +335,12 @@ private slots:
         bool gone = false;
         WindowRecord* window = FindWindow(TestWindowId);
         FindUnit(*window, clone.unit)->data.events = {{Event::LeftDown, [&](EventArgs&) {
-            const UnitRef self = EventUnit();
-            DestroyUnit(self);
-            ProcessPendingMessages();
-            gone = !UnitExists(self);
-            stillTheSameUnit = EventUnit() == self;
-        }}};
+                                                           const UnitRef self = EventUnit();
+                                                           DestroyUnit(self);
+                                                           ProcessPendingMessages();
+                                                           gone = !UnitExists(self);
+                                                           stillTheSameUnit = EventUnit() == self;
+                                                       }}};
         SetInt(clone, prop::Left, 200);
         QTest::mousePress(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(210, 20));
         QVERIFY(gone);
@@ -353,11 +353,12 @@ private slots:
         bool existedAfterTheCall = false;
         bool goneAfterTheLoop = false;
         FindUnit(*FindWindow(TestWindowId), 标签甲.unit)->data.events = {{Event::LeftDown, [&](EventArgs&) {
-            DestroyUnit(测试窗口);
-            existedAfterTheCall = UnitExists(测试窗口);
-            ProcessPendingMessages();
-            goneAfterTheLoop = !UnitExists(测试窗口);
-        }}};
+                                                                              DestroyUnit(测试窗口);
+                                                                              existedAfterTheCall =
+                                                                                  UnitExists(测试窗口);
+                                                                              ProcessPendingMessages();
+                                                                              goneAfterTheLoop = !UnitExists(测试窗口);
+                                                                          }}};
         QTest::mousePress(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(existedAfterTheCall);
         QVERIFY(goneAfterTheLoop);
@@ -371,14 +372,16 @@ private slots:
         QPointer<QWidget> widget = WidgetOf(clone);
         bool aliveAfterTheWait = false;
         FindUnit(*FindWindow(TestWindowId), clone.unit)->data.events = {{Event::LeftDown, [&](EventArgs&) {
-            // Another event, handled inside the wait, destroys the unit.
-            QTimer::singleShot(0, [&] { DestroyUnit(clone); });
-            for (int i = 0; i < 3; ++i) {
-                QTest::qWait(10);
-                ProcessPendingMessages();
-            }
-            aliveAfterTheWait = !widget.isNull();
-        }}};
+                                                                             // Another event, handled inside the wait,
+                                                                             // destroys the unit.
+                                                                             QTimer::singleShot(
+                                                                                 0, [&] { DestroyUnit(clone); });
+                                                                             for (int i = 0; i < 3; ++i) {
+                                                                                 QTest::qWait(10);
+                                                                                 ProcessPendingMessages();
+                                                                             }
+                                                                             aliveAfterTheWait = !widget.isNull();
+                                                                         }}};
         SetInt(clone, prop::Left, 200);
         QTest::mousePress(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(210, 20));
         QVERIFY(aliveAfterTheWait);
@@ -395,9 +398,9 @@ private slots:
         bool ran = false;
         bool menuAlive = true;
         FindUnit(*FindWindow(MenuWindowId), 菜单甲.unit)->data.events = {{Event::Clicked, [&](EventArgs&) {
-            ran = true;
-            menuAlive = !menu.isNull();
-        }}};
+                                                                              ran = true;
+                                                                              menuAlive = !menu.isNull();
+                                                                          }}};
         PopupMenu(菜单窗口, 菜单文件1, 50, 50);
         menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
@@ -429,4 +432,3 @@ private slots:
 WINDOW_TEST_MAIN(UnitsTest)
 
 #include "units_test.moc"
-

@@ -49,14 +49,12 @@ private slots:
         const Bytes odd1 = Chunk("xor ", Bytes{0x33});
         QTest::newRow("empty") << QByteArray() << QByteArray();
         QTest::newRow("plain") << Q(Riff({Fmt, Data})) << samples;
-        QTest::newRow("odd chunks between fmt and data, no pad bytes")
-            << Q(Riff({Fmt, odd37, odd1, Data})) << samples;
+        QTest::newRow("odd chunks between fmt and data, no pad bytes") << Q(Riff({Fmt, odd37, odd1, Data})) << samples;
         QTest::newRow("odd chunk before fmt") << Q(Riff({odd37, Fmt, Data})) << samples;
         QTest::newRow("data before fmt") << Q(Riff({Data, Fmt})) << samples;
         QTest::newRow("unreadable chunk after both is never read")
             << Q(Riff({Fmt, Data, Chunk("LIST", {1, 2}, 0xFFFFFFF0)})) << samples;
-        QTest::newRow("the first of two data chunks")
-            << Q(Riff({Fmt, Data, Chunk("data", {9, 9})})) << samples;
+        QTest::newRow("the first of two data chunks") << Q(Riff({Fmt, Data, Chunk("data", {9, 9})})) << samples;
         QTest::newRow("fmt of 18 bytes") << Q(Riff({Chunk("fmt ", FmtBody({0, 0})), Data})) << samples;
         QTest::newRow("odd 16-bit data is cut to whole frames")
             << Q(Riff({Fmt, Chunk("data", {1, 2, 3, 4, 5})})) << QByteArray("\x01\x02\x03\x04", 4);
@@ -70,8 +68,7 @@ private slots:
             << Q(Riff({Fmt, Data}, walkEndingAt(dataOffset + 1))) << samples;
         QTest::newRow("RIFF length ends before trailing bytes")
             << Q(Riff({Fmt, Data, Bytes(40, 0xEE)}, walkEndingAt(dataOffset + Data.size()))) << samples;
-        QTest::newRow("RIFF length past the end of the file")
-            << Q(Riff({Fmt, Data}, 0xFFFFFFF0)) << samples;
+        QTest::newRow("RIFF length past the end of the file") << Q(Riff({Fmt, Data}, 0xFFFFFFF0)) << samples;
 
         QTest::newRow("data runs past the end")
             << Q(Riff({Fmt, Chunk("data", Samples, std::uint32_t(Samples.size() + 1))})) << QByteArray();
@@ -80,10 +77,8 @@ private slots:
         QTest::newRow("data header cut off") << Q(Cut(Riff({Fmt, Data}), 12 + Fmt.size() + 4)) << QByteArray();
         QTest::newRow("no fmt") << Q(Riff({Data, Chunk("junk", Bytes(30, 0))})) << QByteArray();
         QTest::newRow("no data") << Q(Riff({Fmt, Chunk("junk", Bytes(30, 0))})) << QByteArray();
-        QTest::newRow("empty data") << Q(Riff({Fmt, Chunk("data", {}), Chunk("junk", Bytes(8, 0))}))
-                                    << QByteArray();
-        QTest::newRow("fmt of 14 bytes")
-            << Q(Riff({Chunk("fmt ", Cut(FmtBody(), 14)), Data})) << QByteArray();
+        QTest::newRow("empty data") << Q(Riff({Fmt, Chunk("data", {}), Chunk("junk", Bytes(8, 0))})) << QByteArray();
+        QTest::newRow("fmt of 14 bytes") << Q(Riff({Chunk("fmt ", Cut(FmtBody(), 14)), Data})) << QByteArray();
         QTest::newRow("not WAVE") << Q([] {
             Bytes file = Riff({Fmt, Data});
             file[8] = 'A';
@@ -97,8 +92,7 @@ private slots:
         QTest::newRow("ADPCM") << Q(Riff({FormatChunk({.tag = 2, .bits = 4}), Data})) << QByteArray();
         QTest::newRow("three channels") << Q(Riff({FormatChunk({.channels = 3}), Data})) << QByteArray();
         QTest::newRow("48000 Hz") << Q(Riff({FormatChunk({.rate = 48000}), Data})) << QByteArray();
-        QTest::newRow("block alignment not a frame")
-            << Q(Riff({FormatChunk({.blockAlign = 4}), Data})) << QByteArray();
+        QTest::newRow("block alignment not a frame") << Q(Riff({FormatChunk({.blockAlign = 4}), Data})) << QByteArray();
     }
 
     void parse()
@@ -128,8 +122,8 @@ private slots:
         QFETCH(int, channels);
         QFETCH(int, rate);
         QFETCH(int, bits);
-        const FormatFields fields{.channels = std::uint16_t(channels), .rate = std::uint32_t(rate),
-                                  .bits = std::uint16_t(bits)};
+        const FormatFields fields{
+            .channels = std::uint16_t(channels), .rate = std::uint32_t(rate), .bits = std::uint16_t(bits)};
         const Bytes file = Riff({FormatChunk(fields), Chunk("data", Bytes(12, 0x80))});
         const std::optional<WavSound> sound = ParseWav(file);
         QVERIFY(sound);

@@ -7,9 +7,9 @@
 #include "core/game_settings.h"
 #include "media/pictures.h"
 #include "platform/event_loop.h"
-#include "ui/main_window_fixture.h"
 #include "platform/test_window.h"
 #include "render/background.h"
+#include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"
 
 namespace {
@@ -35,10 +35,7 @@ class BackgroundTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindow());
-    }
+    void initTestCase() { QVERIFY(OpenMainWindow()); }
 
     void anEmptyListKeepsTheBuiltInPicture()
     {
@@ -77,8 +74,8 @@ private slots:
         QTemporaryDir folder;
         std::vector<Bytes> files;
         BackgroundList.clear();
-        for (auto [name, colour] : {std::pair{"a.jpg", QColor(Qt::red)}, {"b.JPG", QColor(Qt::green)},
-                                    {"c.jpg", QColor(Qt::blue)}}) {
+        for (auto [name, colour] :
+             {std::pair{"a.jpg", QColor(Qt::red)}, {"b.JPG", QColor(Qt::green)}, {"c.jpg", QColor(Qt::blue)}}) {
             const QString path = folder.filePath(name);
             files.push_back(WriteJpeg(path, colour));
             BackgroundList.push_back(path.toStdString());

@@ -2,9 +2,9 @@
 #include <QTest>
 
 #include "platform/event_loop.h"
+#include "platform/gradient.h"
 #include "platform/qt_convert.h"
 #include "platform/test_window.h"
-#include "platform/gradient.h"
 
 namespace {
 constexpr std::int32_t PaintWindowId = 0x52000300;

@@ -40,10 +40,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindow());
-    }
+    void initTestCase() { QVERIFY(OpenMainWindow()); }
 
     void init() { ReverseMode = false; }
 

@@ -104,15 +104,15 @@ private slots:
         QTest::newRow("width not divisible") << 4 << 3 << QSize(603, 396) << QRect(0, 323, 603, 53)
                                              << QRect(50, 197, 50, 42) << QRect(512, 106, 25, 217);
         // Columns of 6: disk 1 is 1 pixel wide, so the pegs would be 0 and are 1.
-        QTest::newRow("narrow window") << 5 << 5 << QSize(30, 396) << QRect(0, 335, 30, 41)
-                                       << QRect(2, 175, 1, 32) << QRect(26, 82, 1, 253);
+        QTest::newRow("narrow window") << 5 << 5 << QSize(30, 396) << QRect(0, 335, 30, 41) << QRect(2, 175, 1, 32)
+                                       << QRect(26, 82, 1, 253);
         // A play area of 8 pixels has rows of 0: everything collapses onto its bottom.
-        QTest::newRow("too low for a row") << 3 << 5 << QSize(603, 28) << QRect(0, 8, 603, 0)
-                                           << QRect(80, 8, 40, 0) << QRect(492, 0, 20, 8);
+        QTest::newRow("too low for a row")
+            << 3 << 5 << QSize(603, 28) << QRect(0, 8, 603, 0) << QRect(80, 8, 40, 0) << QRect(492, 0, 20, 8);
         // Below the status bar the rows turn negative: the base keeps its own
         // height (-1 asks for none), sizes read back as 0.
-        QTest::newRow("lower than the status bar") << 3 << 5 << QSize(603, 10) << QRect(0, -9, 603, -1)
-                                                   << QRect(80, -9, 40, 0) << QRect(492, -2, 20, 0);
+        QTest::newRow("lower than the status bar")
+            << 3 << 5 << QSize(603, 10) << QRect(0, -9, 603, -1) << QRect(80, -9, 40, 0) << QRect(492, -2, 20, 0);
     }
 
     void edgeCases()
@@ -199,7 +199,8 @@ private slots:
                         QVERIFY2(qAbs(disk.left() * 2 + disk.width() - ((2 * i - 1) * column)) <= 1, qPrintable(where));
                         QVERIFY2(disk.top() + disk.height() == below, qPrintable(where));
                         QVERIFY2(disk.height() == scene.DiskHeight, qPrintable(where));
-                        QVERIFY2(reverse ? disk.width() >= previousWidth : previousWidth < 0 || disk.width() <= previousWidth,
+                        QVERIFY2(reverse ? disk.width() >= previousWidth
+                                         : previousWidth < 0 || disk.width() <= previousWidth,
                                  qPrintable(where));
                         previousWidth = disk.width();
                         below = disk.top();

@@ -4,13 +4,14 @@
 #include <QTest>
 
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
+#include "core/settings_table.h"
 #include "platform/gbk.h"
 #include "platform/profile.h"
-#include "render/style.h"
 #include "platform/screen.h"
+#include "render/scene_builder.h"
+#include "render/style.h"
 #include "settings/saved_settings.h"
 #include "settings/window_placement.h"
 #include "ui/main_window.h"
@@ -64,6 +65,50 @@ void Reopen()
     QVERIFY(LoadWindow(主窗口));
 }
 
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The lines the table asks for, in its order: each section once, then the
+// keys under it. The window is stored as shown normally, with its rectangle.
+QStringList TableLines()
+{
+    QStringList lines;
+    std::string_view section;
+    for (const Setting& setting : SettingsTable) {
+        if (setting.section != section) {
+            section = setting.section;
+            lines << "[" + Text(section) + "]";
+        }
+        switch (setting.kind) {
+        case SettingKind::Style:
+            for (const StylePart& part : StyleParts)
+                lines << Text(setting.key) + Text(part.suffix);
+            break;
+        case SettingKind::MenuCheck: lines << QString::fromStdString(GetText(setting.unit, prop::MenuCaption)); break;
+        case SettingKind::WindowPlacement:
+            lines << "位置"
+                  << "左边"
+                  << "顶边"
+                  << "宽度"
+                  << "高度";
+            break;
+        default: lines << Text(setting.key);
+        }
+    }
+    return lines;
+}
+
+// The file's section lines and keys, in the file's order.
+QStringList StoredLines()
+{
+    QStringList lines;
+    for (const QString& line : QString::fromStdString(StoredBytes()).split("\r\n", Qt::SkipEmptyParts))
+        lines << (line.startsWith('[') ? line : line.section('=', 0, 0));
+    return lines;
+}
+
 const ElementStyle TemplatePegs{16711935, 11823359, 16711935, 2, 0};
 const ElementStyle TemplateMainPeg{255, 11823359, 255, 2, 0};
 const ElementStyle TemplateDisks{16746496, 16711680, 16746496, 1, 0};
@@ -76,15 +121,9 @@ class SavedSettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenAnchorWindow());
-    }
+    void initTestCase() { QVERIFY(OpenAnchorWindow()); }
 
-    void init()
-    {
-        QFile::remove(QString::fromStdString(TestSettingsPath()));
-    }
+    void init() { QFile::remove(QString::fromStdString(TestSettingsPath())); }
 
     void cleanup()
     {
@@ -296,6 +335,51 @@ private slots:
         QCOMPARE(GetInt(主窗口, prop::Top), 50);
         QCOMPARE(GetInt(主窗口, prop::Width), 500);
         QCOMPARE(GetInt(主窗口, prop::Height), 400);
+    }
+
+    void anEmptyFileIsWrittenInTheOrderOfTheTable()
+    {
+        Reopen();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        const QStringList expected = TableLines();
+        CloseByPlayer();
+        QCOMPARE(StoredLines(), expected);
+    }
+
+    // Distinct values everywhere, so that a value read into another field than
+    // the one it was written from shows.
+    void everySettingComesBackIntoItsOwnField()
+    {
+        Reopen();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        std::int32_t value = 1000;
+        for (ElementStyle* style :
+             {&GameSettings.PegStyle, &GameSettings.MainPegStyle, &GameSettings.DiskStyle, &GameSettings.BaseStyle})
+            *style = {value++, value++, value++, value++, value++};
+        GameSettings.PegCount = 7;
+        GameSettings.MainPeg = 6;
+        GameSettings.DiskCount = 9;
+        GameSettings.BackgroundIndex = 4;
+        for (const UnitRef& entry : {菜单静音, 菜单正确放下方计一步, 菜单逆向模式})
+            SetInt(entry, prop::MenuChecked, GetInt(entry, prop::MenuChecked) == 0);
+        const GameSettingsRecord written = GameSettings;
+        const int checks[] = {GetInt(菜单静音, prop::MenuChecked), GetInt(菜单正确放下方计一步, prop::MenuChecked),
+                              GetInt(菜单逆向模式, prop::MenuChecked)};
+        QVERIFY(!ReverseMode);
+        CloseByPlayer();
+        Reopen();
+        QCOMPARE(GameSettings.PegStyle, written.PegStyle);
+        QCOMPARE(GameSettings.MainPegStyle, written.MainPegStyle);
+        QCOMPARE(GameSettings.DiskStyle, written.DiskStyle);
+        QCOMPARE(GameSettings.BaseStyle, written.BaseStyle);
+        QCOMPARE(GameSettings.PegCount, written.PegCount);
+        QCOMPARE(GameSettings.MainPeg, written.MainPeg);
+        QCOMPARE(GameSettings.DiskCount, written.DiskCount);
+        QCOMPARE(GameSettings.BackgroundIndex, written.BackgroundIndex);
+        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), checks[0]);
+        QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked), checks[1]);
+        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), checks[2]);
+        QVERIFY(ReverseMode);
     }
 
     void aMaximisedWindowStoresOnlyItsState()

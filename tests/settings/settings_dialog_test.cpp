@@ -15,16 +15,17 @@
 
 #include "answer_message.h"
 #include "core/board.h"
-#include "render/scene_builder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
+#include "core/settings_table.h"
 #include "media/sound_effects.h"
 #include "platform/profile.h"
+#include "render/scene_builder.h"
 #include "render/style.h"
 #include "settings/settings_dialog.h"
-#include "ui/settings_dialog_template.h"
 #include "ui/help_texts.h"
 #include "ui/main_window_fixture.h"
+#include "ui/settings_dialog_template.h"
 
 namespace {
 int NewGamesSoFar()
@@ -66,7 +67,11 @@ void TypeOver(const UnitRef& box, const QString& keys)
 }
 
 // How the player shows that a typed number is finished.
-enum class Finish { Enter, FocusLeaves, Pause };
+enum class Finish {
+    Enter,
+    FocusLeaves,
+    Pause
+};
 
 void FinishTyping(const UnitRef& box, Finish how)
 {
@@ -141,10 +146,7 @@ class SettingsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenMainWindowShown());
-    }
+    void initTestCase() { QVERIFY(OpenMainWindowShown()); }
 
     void init()
     {
@@ -276,6 +278,36 @@ private slots:
         Paste(编辑框盘数, "4");
         Spin(编辑框盘数, Qt::DownArrow, 3);
         QCOMPARE(Shown(编辑框盘数), "3");
+    }
+
+    // The disk and peg spinners run over their settings' ranges; the main
+    // peg's from its lowest to the peg count.
+    void eachSpinnerRunsOverItsSettingsRange_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("lowest");
+        QTest::addColumn<int>("top");
+        const Setting& disks = SettingOf(&GameSettingsRecord::DiskCount);
+        const Setting& pegs = SettingOf(&GameSettingsRecord::PegCount);
+        QTest::newRow("disks") << 0 << disks.lowest << disks.spinnerTop;
+        QTest::newRow("pegs") << 1 << pegs.lowest << pegs.spinnerTop;
+        // Each test starts with 5 pegs.
+        QTest::newRow("main peg") << 2 << SettingOf(&GameSettingsRecord::MainPeg).lowest << 5;
+    }
+
+    void eachSpinnerRunsOverItsSettingsRange()
+    {
+        QFETCH(int, box);
+        QFETCH(int, lowest);
+        QFETCH(int, top);
+        const UnitRef boxes[] = {编辑框盘数, 编辑框柱数, 编辑框主柱};
+        const UnitRef& target = boxes[box];
+        Paste(target, QString::number(top - 1));
+        Spin(target, Qt::UpArrow, 3);
+        QCOMPARE(Shown(target), QString::number(top));
+        Paste(target, QString::number(lowest + 1));
+        Spin(target, Qt::DownArrow, 3);
+        QCOMPARE(Shown(target), QString::number(lowest));
     }
 
     void lettersCannotBeTyped()

@@ -23,18 +23,17 @@ private slots:
             << Rect{3200 - 64, 500, 619, 434} << Rect{3200 - 64, 500, 619, 434};
         QTest::newRow("too little of the title bar on screen")
             << Rect{3200 - 63, 500, 619, 434} << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
-        QTest::newRow("far left of every screen") << Rect{-5000, 100, 619, 434}
-                                                  << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
-        QTest::newRow("title bar above the top") << Rect{100, -1, 619, 434}
-                                                 << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
-        QTest::newRow("title bar below the bottom") << Rect{100, 1040 - 23, 619, 434}
-                                                    << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
+        QTest::newRow("far left of every screen")
+            << Rect{-5000, 100, 619, 434} << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
+        QTest::newRow("title bar above the top")
+            << Rect{100, -1, 619, 434} << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
+        QTest::newRow("title bar below the bottom")
+            << Rect{100, 1040 - 23, 619, 434} << Rect{(1920 - 619) / 2, (1040 - 434) / 2, 619, 434};
         QTest::newRow("title bar at the bottom of the second screen")
             << Rect{2000, 1000, 619, 434} << Rect{2000, 1000, 619, 434};
-        QTest::newRow("too small keeps its place") << Rect{300, 200, 10, 5}
-                                                   << Rect{300, 200, MinPlacementWidth, MinPlacementHeight};
-        QTest::newRow("a size a player could choose is kept") << Rect{300, 200, 150, 100}
-                                                              << Rect{300, 200, 150, 100};
+        QTest::newRow("too small keeps its place")
+            << Rect{300, 200, 10, 5} << Rect{300, 200, MinPlacementWidth, MinPlacementHeight};
+        QTest::newRow("a size a player could choose is kept") << Rect{300, 200, 150, 100} << Rect{300, 200, 150, 100};
         QTest::newRow("larger than the start screen and lost")
             << Rect{50000, 50000, 4000, 3000} << Rect{0, 0, 1920, 1040};
         QTest::newRow("larger than its screen: fitted into it") << Rect{10, 5, 3000, 2000} << Rect{0, 0, 1920, 1040};

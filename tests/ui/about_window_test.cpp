@@ -269,7 +269,8 @@ private slots:
         const QStringList shortcuts = Lines(ShortcutHelpText());
         QCOMPARE(all.size(), 30);
         QCOMPARE(all.first(), QString("***************** 游戏来源 *****************"));
-        QCOMPARE(all[24], QString("Ctrl + 回车键 >>> 参数设定（可在弹出的对话框中设定柱数、盘数乃至颜色、背景图片等参数）"));
+        QCOMPARE(all[24],
+                 QString("Ctrl + 回车键 >>> 参数设定（可在弹出的对话框中设定柱数、盘数乃至颜色、背景图片等参数）"));
         QCOMPARE(shortcuts.size(), 3);
         QCOMPARE(all.mid(27), shortcuts);
         QCOMPARE(shortcuts.first(), QString("Ctrl + 数字键盘上的加减键，可以增加或减少盘片的数量"));
@@ -325,7 +326,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("size");
-        auto bytes = [](const Bytes& data) { return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())); };
+        auto bytes = [](const Bytes& data) {
+            return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+        };
         QTest::newRow("banner") << bytes(AboutBannerPicture()) << QSize(400, 100);
         QTest::newRow("图片框1") << bytes(AboutPegsPicture()) << QSize(150, 150);
         QTest::newRow("图片框2") << bytes(AboutHelpPicture()) << QSize(64, 64);

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "platform/event_loop.h"
-#include "ui/main_window_fixture.h"
 #include "platform/status_bar_widget.h"
 #include "platform/test_window.h"
 #include "ui/main_window.h"
+#include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"
 
 namespace {
@@ -34,10 +34,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(OpenAnchorWindow());
-    }
+    void initTestCase() { QVERIFY(OpenAnchorWindow()); }
 
     void init()
     {
@@ -109,9 +106,18 @@ private slots:
         QMenu* menu = OpenContextMenu(at);
         QVERIFY(menu);
         QCOMPARE(menu->pos(), NativeWindowOf(主窗口)->mapToGlobal(at) + QPoint(3, 3));
-        const QStringList captions = {"新游戏     (回车)", "逆向模式", "暂停       (空格)", "查看走法...", "",
-                                      "静音       (J)", "正确放下方计一步", "参数设定...(Ctrl + 回车)",
-                                      "恢复初始参数..", "", "关于       (F1)", "退出"};
+        const QStringList captions = {"新游戏     (回车)",
+                                      "逆向模式",
+                                      "暂停       (空格)",
+                                      "查看走法...",
+                                      "",
+                                      "静音       (J)",
+                                      "正确放下方计一步",
+                                      "参数设定...(Ctrl + 回车)",
+                                      "恢复初始参数..",
+                                      "",
+                                      "关于       (F1)",
+                                      "退出"};
         const QList<QAction*> actions = menu->actions();
         QCOMPARE(actions.size(), captions.size());
         for (qsizetype i = 0; i < actions.size(); ++i) {
@@ -122,10 +128,7 @@ private slots:
         }
     }
 
-    void aRightPressOnTheBaseOpensNoMenu()
-    {
-        QVERIFY(!OpenContextMenu(QPoint(10, GetInt(标签基, prop::Top) + 5)));
-    }
+    void aRightPressOnTheBaseOpensNoMenu() { QVERIFY(!OpenContextMenu(QPoint(10, GetInt(标签基, prop::Top) + 5))); }
 
     void doubleClickingTwiceRestoresTheWindow()
     {

@@ -34,7 +34,8 @@ int main(int argc, char** argv)
     const bool full = QTest::qWaitFor([&] { return window->isFullScreen() && window->size() == screen; }, 5000);
     ToggleFullScreen();
     const bool back = QTest::qWaitFor([&] { return !window->isFullScreen() && window->size() == windowed; }, 5000);
-    const bool ok = Check(full, "full screen did not cover the screen") && Check(back, "the window size did not come back");
+    const bool ok =
+        Check(full, "full screen did not cover the screen") && Check(back, "the window size did not come back");
     std::printf("full screen %dx%d, windowed %dx%d\n", screen.width(), screen.height(), windowed.width(),
                 windowed.height());
     return ok ? 0 : 1;
