@@ -22,10 +22,25 @@ select_box() {
   xdotool click 1
   xdotool key ctrl+a
 }
+# Closes the dialog and waits up to 10 s for the settings file to hold the value.
 close_dialog_and_check() {
   xdotool key Escape
-  sleep 0.7
-  [ "$(stored_value "$1")" = "$2" ] || fail "$3: $1 stored as '$(stored_value "$1")', not $2"
+  for _ in $(seq 100); do
+    [ "$(stored_value "$1")" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "$3: $1 stored as '$(stored_value "$1")', not $2"
+}
+# Pastes a text into a number box in a dialog of its own: the text stays on the
+# clipboard until the dialog's close has stored what the game read, since a new
+# owner would take it away from a game still busy with the key.
+paste_and_check() {
+  local left=$1 top=$2 key=$3 value=$4 text=$5
+  open_dialog
+  set_clipboard "$text"
+  select_box "$left" "$top"
+  xdotool key ctrl+v
+  close_dialog_and_check "$key" "$value" "pasted '$text'"
 }
 disks=(48 37)
 pegs=(156 37)
@@ -50,20 +65,10 @@ xdotool key Tab
 sleep 0.3
 close_dialog_and_check 横数 3 "typed 2 and Tab"
 
-open_dialog
-set_clipboard "20 disks"
-select_box "${disks[@]}"
-xdotool key ctrl+v
-set_clipboard "  15"
-select_box "${pegs[@]}"
-xdotool key ctrl+v
-set_clipboard "7.5"
-select_box "${main_peg[@]}"
-xdotool key ctrl+v
-sleep 0.3
-close_dialog_and_check 横数 20 "pasted '20 disks'"
-[ "$(stored_value 柱数)" = 15 ] || fail "pasted '  15': pegs stored as '$(stored_value 柱数)'"
-[ "$(stored_value 主柱)" = 7 ] || fail "pasted '7.5': main peg stored as '$(stored_value 主柱)'"
+paste_and_check "${disks[@]}" 横数 20 "20 disks"
+paste_and_check "${pegs[@]}" 柱数 15 "  15"
+paste_and_check "${main_peg[@]}" 主柱 7 "7.5"
+[ "$(stored_value 横数)" = 20 ] || fail "the pasted pegs and main peg changed the disks to '$(stored_value 横数)'"
 
 open_dialog
 move_to "$DIALOG" $((48 + 32 + 8)) $((37 + 4))
