@@ -14,5 +14,5 @@ void SetEffectPlayer(EffectPlayer* player)
 void PlayEffect(Effect effect, OtherEffects others)
 {
     if (installed)
-        installed->Play(effect, others, MuteSounds());
+        installed->Play(effect, others, Course.MuteSounds);
 }

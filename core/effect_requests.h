@@ -32,5 +32,5 @@ public:
 // The player every request goes to from now on; none drops the requests.
 void SetEffectPlayer(EffectPlayer* player);
 
-// Asks for one effect, muted while the mute check mark is set.
+// Asks for one effect, muted while the game's sounds are muted.
 void PlayEffect(Effect effect, OtherEffects others = OtherEffects::Stop);

@@ -2,33 +2,32 @@
 #include <cstdint>
 #include <string>
 
-#include "core/main_window_units.h"
-#include "platform/unit_ref.h"
-
-// Whole seconds the clock has counted in this game; 0 until its first tick.
-extern std::int32_t ElapsedSeconds;
-extern std::int32_t StepCount;
-// The legal moves of the game, one "A→C" line each, joined by "\r\n".
-extern std::string MoveRecord;
-// The game clock: interval 0 stopped, 1000 running.
-inline constexpr UnitRef GameClock = 时钟耗费时间;
-
-// The check marks of the menu entries "正确放下方计一步" and "静音       (J)".
-bool CountOnlyCorrect();
-bool MuteSounds();
-
-// What the course of a game asks of the layers above the model: the board's
-// labels, the drag in progress and the background picture. The main window
-// installs them when it is created; an unset one is skipped.
-struct GameView {
-    // Labels for the board `BuildBoard` has just made.
-    void (*BuildBoardElements)() = nullptr;
-    void (*LayoutScene)() = nullptr;
-    // Ends a drag without a drop; true when one was in progress.
-    bool (*CancelDrag)() = nullptr;
-    void (*NextBackground)() = nullptr;
+// The lifted disk: which, from where, and the peg it was last carried over.
+struct DiskLift {
+    bool DragActive = false;
+    std::int32_t SourcePeg = 0;
+    // Kept from one lift to the next and through a new game: the tip names a
+    // peg only when the lifted disk comes over another one.
+    std::int32_t TargetPeg = 0;
+    std::int32_t LiftedDisk = 0;
 };
-void SetGameView(const GameView& view);
+
+// The course of the game in progress and the options it follows.
+struct GameCourse {
+    // Whole seconds the clock has counted in this game; 0 until its first tick.
+    std::int32_t ElapsedSeconds = 0;
+    std::int32_t StepCount = 0;
+    // The legal moves of the game, one "A→C" line each, joined by "\r\n".
+    std::string MoveRecord;
+    // The clock ticks once a second while it runs.
+    bool ClockRunning = false;
+    DiskLift Lift;
+    // The menu's options "静音       (J)" and "正确放下方计一步"; its check marks show them.
+    bool MuteSounds = false;
+    bool CountOnlyCorrect = true;
+};
+
+extern GameCourse Course;
 
 // How `NewGame` starts a game: by default it neither lays the board out
 // (the next resize does) nor keeps quiet nor keeps the counters.
@@ -42,8 +41,8 @@ enum Flag : unsigned {
 
 void NewGame(unsigned flags = 0);
 void StartClockIfIdle();
-// The pause cover over the whole play area, above the status bar.
-void PlacePauseCover();
 void ClockTick();
+// Counts the step of a drop on `targetPeg` and finishes the transfer when the
+// peg is full; a drop on the main peg counts nothing and may spin in place.
 void SettleDrop(std::int32_t targetPeg, bool legal);
 void TogglePause();

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/board.h"
+#include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "platform/label_styles.h"
@@ -137,8 +138,14 @@ inline constexpr Setting SettingsTable[] = {
      .lowest = 3,
      .highest = 999,
      .spinnerTop = setting_defaults::SpinnerTop},
-    {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单静音},
-    {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单正确放下方计一步},
+    {.section = settings_section::General,
+     .kind = SettingKind::MenuCheck,
+     .unit = 菜单静音,
+     .flag = &Course.MuteSounds},
+    {.section = settings_section::General,
+     .kind = SettingKind::MenuCheck,
+     .unit = 菜单正确放下方计一步,
+     .flag = &Course.CountOnlyCorrect},
     {.section = settings_section::General,
      .key = "底图次序",
      .kind = SettingKind::BackgroundOrder,

@@ -1,7 +1,6 @@
 #include "input/drag.h"
 
-#include "core/board.h"
-#include "core/effect_requests.h"
+#include "core/disk_moves.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
@@ -10,11 +9,6 @@
 #include "render/layout.h"
 #include "render/scene_builder.h"
 
-bool DragActive = false;
-std::int32_t SourcePeg = 0;
-std::int32_t TargetPeg = 0;
-std::int32_t LiftedDisk = 0;
-UnitRef LiftedDiskRef;
 std::int32_t DragTop = 0;
 
 namespace {
@@ -24,9 +18,11 @@ std::int32_t CursorClientX()
     return CursorX() - ClientScreenLeft(主窗口);
 }
 
-void SetTip(const std::string& text)
+// The lifted disk's centre follows the cursor sideways at its floating height.
+void FollowCursor()
 {
-    SetStatusText(状态条, status_part::Tip, text);
+    const UnitRef disk = DiskLabel(Course.Lift.LiftedDisk);
+    MoveUnit(disk, std::int32_t(CursorClientX() - GetInt(disk, prop::Width) * 0.5), DragTop);
 }
 }  // namespace
 
@@ -42,65 +38,26 @@ std::int32_t PegUnderCursor()
 
 void PickUpDisk()
 {
-    SourcePeg = PegUnderCursor();
-    if (SourcePeg == 0 || TopDisk(SourcePeg) == 0)
+    if (!LiftDisk(PegUnderCursor()))
         return;
-    LiftedDisk = TopDisk(SourcePeg);
-    LiftedDiskRef = DiskLabel(LiftedDisk);
-    DragTop = std::int32_t(GetInt(PegLabel(SourcePeg), prop::Top) / 2.0 - GetInt(LiftedDiskRef, prop::Height) / 2.0);
+    const UnitRef disk = DiskLabel(Course.Lift.LiftedDisk);
+    DragTop = std::int32_t(GetInt(PegLabel(Course.Lift.SourcePeg), prop::Top) / 2.0 - GetInt(disk, prop::Height) / 2.0);
     CaptureMouse(UnitHandle(EventUnit()));
-    DragActive = true;
-    DragMove();
-    StartClockIfIdle();
-    PlayEffect(Effect::PickUp, OtherEffects::Keep);
+    FollowCursor();
 }
 
 void DragMove()
 {
-    if (!DragActive)
+    if (!Course.Lift.DragActive)
         return;
-    const std::int32_t target = PegUnderCursor();
-    if (target != TargetPeg) {
-        TargetPeg = target;
-        SetTip("从 " + PegLetter(SourcePeg) + " 到 " + PegLetter(target));
-    }
-    MoveUnit(LiftedDiskRef, std::int32_t(CursorClientX() - GetInt(LiftedDiskRef, prop::Width) * 0.5), DragTop);
+    CarryDisk(PegUnderCursor());
+    FollowCursor();
 }
 
 void DropDisk()
 {
-    if (!DragActive)
+    if (!Course.Lift.DragActive)
         return;
-    DragActive = false;
     ReleaseMouse();
-    TargetPeg = PegUnderCursor();
-    if (TargetPeg == 0) {
-        LayoutScene();
-        return;
-    }
-    const bool blocked = IsDropBlocked(TargetPeg, LiftedDisk);
-    if (blocked && TargetPeg == SourcePeg) {
-        PlayEffect(Effect::InPlace);
-        SetTip("原地放下...");
-    } else if (blocked) {
-        PlayEffect(Effect::Refused);
-        SetTip(ReverseMode ? "当前是逆向模式，因此：短的盘片不能放在长的盘片上面" : "长的盘片不能放在短的盘片上面");
-    } else {
-        MoveDisk(SourcePeg, TargetPeg, LiftedDisk);
-        PlayEffect(Effect::CorrectDrop);
-        SetTip("放下正确，继续...");
-        const std::string line = PegLetter(SourcePeg) + "→" + PegLetter(TargetPeg);
-        MoveRecord += MoveRecord.empty() ? line : "\r\n" + line;
-    }
-    LayoutScene();
-    SettleDrop(TargetPeg, !blocked);
-}
-
-bool CancelDrag()
-{
-    if (!DragActive)
-        return false;
-    DragActive = false;
-    ReleaseMouse();
-    return true;
+    PutDownDisk(PegUnderCursor());
 }

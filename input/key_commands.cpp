@@ -54,8 +54,7 @@ void SwitchReverseMode()
         "逆向模式，则盘片上到下的顺序是大到小，否则是小到大\r\n\r\n点击确定，将应用本设置并开始新游戏！", mb::OkCancel);
     if (answer != mb_result::Ok)
         return;
-    ToggleMenuCheck(菜单逆向模式);
-    ReverseMode = GetInt(菜单逆向模式, prop::MenuChecked) != 0;
+    ToggleOption(ReverseMode, 菜单逆向模式);
     NewGame(new_game::Redraw);
 }
 
@@ -71,7 +70,8 @@ void RestoreDefaults()
     RunProgram('"' + program + '"');
 }
 
-void ToggleMenuCheck(const UnitRef& entry)
+void ToggleOption(bool& option, const UnitRef& entry)
 {
-    SetInt(entry, prop::MenuChecked, GetInt(entry, prop::MenuChecked) == 0);
+    option = !option;
+    SetInt(entry, prop::MenuChecked, option);
 }

@@ -8,5 +8,6 @@ void HandleKey(int key, int modifiers, void (*openAboutWindow)());
 void SwitchReverseMode();
 // Deletes the settings file and starts the program anew from its defaults, after asking.
 void RestoreDefaults();
-// Flips the check mark of a menu entry (mute, count only correct drops).
-void ToggleMenuCheck(const UnitRef& entry);
+// Flips one of the game's options (mute, count only correct drops, reverse
+// mode) and shows it in the check mark of its menu entry.
+void ToggleOption(bool& option, const UnitRef& entry);

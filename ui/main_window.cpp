@@ -2,24 +2,19 @@
 
 #include "core/game_flow.h"
 #include "core/main_window_units.h"
-#include "input/drag.h"
 #include "platform/screen.h"
 #include "platform/termination.h"
 #include "platform/units.h"
-#include "render/background.h"
 #include "render/layout.h"
-#include "render/scene_builder.h"
 #include "settings/saved_settings.h"
+#include "ui/main_window_view.h"
 
 Rect SavedWindowRect;
 bool WindowInitialising = false;
 
 void OnMainWindowCreated()
 {
-    SetGameView({.BuildBoardElements = BuildBoardElements,
-                 .LayoutScene = LayoutScene,
-                 .CancelDrag = CancelDrag,
-                 .NextBackground = NextBackground});
+    InstallMainWindowView();
     WindowInitialising = true;
     LoadSettings();
     NewGame();

@@ -140,10 +140,10 @@ WindowTemplate Build()
              MenuEntry(菜单暂停, "暂停       (空格)", TogglePause),
              MenuEntry(菜单查看走法, "查看走法...", OpenMoveRecordWindow),
              MenuEntry(菜单分隔1, "-"),
-             MenuEntry(菜单静音, "静音       (J)", [] { ToggleMenuCheck(菜单静音); }),
+             MenuEntry(菜单静音, "静音       (J)", [] { ToggleOption(Course.MuteSounds, 菜单静音); }),
              MenuEntry(
-                 菜单正确放下方计一步, "正确放下方计一步", [] { ToggleMenuCheck(菜单正确放下方计一步); },
-                 menu_state::Checked),
+                 菜单正确放下方计一步, "正确放下方计一步",
+                 [] { ToggleOption(Course.CountOnlyCorrect, 菜单正确放下方计一步); }, menu_state::Checked),
              MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)", OpenSettingsDialog),
              MenuEntry(菜单恢复初始参数, "恢复初始参数..", RestoreDefaults),
              MenuEntry(菜单分隔2, "-"),

@@ -102,8 +102,9 @@ private slots:
     void ctrlSpacePausesLikeSpace()
     {
         StartGame(3, 3, 1);
-        ElapsedSeconds = 1;  // as after the clock's first tick
-        SetInt(GameClock, prop::Interval, 1000);
+        // As after the clock's first tick.
+        Course.ElapsedSeconds = 1;
+        Course.ClockRunning = true;
         Key(Qt::Key_Space, Qt::ControlModifier);
         QCOMPARE(GetInt(标签暂停, prop::Visible), 1);
         Key(Qt::Key_Space, Qt::NoModifier);
@@ -134,31 +135,31 @@ private slots:
 
     void menuChecksToggle()
     {
-        const int mute = GetInt(菜单静音, prop::MenuChecked);
-        ToggleMenuCheck(菜单静音);
-        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), 1 - mute);
-        QCOMPARE(MuteSounds(), mute == 0);
-        ToggleMenuCheck(菜单静音);
+        const bool mute = Course.MuteSounds;
+        ToggleOption(Course.MuteSounds, 菜单静音);
+        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), int(!mute));
+        QCOMPARE(Course.MuteSounds, !mute);
+        ToggleOption(Course.MuteSounds, 菜单静音);
     }
 
     void theMoveRecordWindowShowsASnapshot()
     {
-        MoveRecord.clear();
+        Course.MoveRecord.clear();
         OpenMoveRecordWindow();
         QVERIFY(UnitExists(走法窗口));
         QCOMPARE(GetText(编辑框走法, prop::Content), std::string());
         DestroyUnit(走法窗口);
         QTRY_VERIFY(!UnitExists(走法窗口));
 
-        MoveRecord = "B→A\r\nB→D\r\nA→D";
+        Course.MoveRecord = "B→A\r\nB→D\r\nA→D";
         OpenMoveRecordWindow();
-        QCOMPARE(GetText(编辑框走法, prop::Content), MoveRecord);
+        QCOMPARE(GetText(编辑框走法, prop::Content), Course.MoveRecord);
         auto* editor = WidgetOf(编辑框走法)->findChild<QTextEdit*>();
         QVERIFY(editor->isReadOnly());
         QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(GetText(走法窗口, prop::Title), std::string("当前的走法记录："));
         // A move made while it is open does not appear; opening again only raises it.
-        MoveRecord += "\r\nD→C";
+        Course.MoveRecord += "\r\nD→C";
         QWidget* window = WidgetOf(走法窗口);
         OpenMoveRecordWindow();
         QCOMPARE(WidgetOf(走法窗口), window);

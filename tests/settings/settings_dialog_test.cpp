@@ -352,7 +352,7 @@ private slots:
     {
         QTest::mouseClick(WidgetOf(DiskLabel(1)), Qt::LeftButton);
         QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
-        const int steps = StepCount;
+        const int steps = Course.StepCount;
         const int before = NewGamesSoFar();
         const UnitRef top = DiskLabel(1);
         Choose(组合框修改对象, 2);
@@ -362,7 +362,7 @@ private slots:
         for (const ElementStyle& style : DiskStyles())
             QCOMPARE(style, GameSettings.DiskStyle);
         QCOMPARE(NewGamesSoFar(), before);
-        QCOMPARE(StepCount, steps);
+        QCOMPARE(Course.StepCount, steps);
         QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
         QCOMPARE(DiskLabel(1), top);
         QCOMPARE(GameSettings.PegStyle.GradientMode, 2);

@@ -2,9 +2,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/wait_responsive.h"
 #include "platform/event_loop.h"
 #include "platform/test_window.h"
+#include "ui/wait_responsive.h"
 
 class WaitResponsiveTest : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "core/wait_responsive.h"
+#include "ui/wait_responsive.h"
 
 #include "platform/delay.h"
 #include "platform/event_loop.h"

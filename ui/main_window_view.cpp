@@ -1,0 +1,52 @@
+#include "ui/main_window_view.h"
+
+#include "core/game_view.h"
+#include "platform/event_loop.h"
+#include "platform/units.h"
+#include "render/background.h"
+#include "render/layout.h"
+#include "render/scene_builder.h"
+#include "ui/wait_responsive.h"
+
+namespace {
+constexpr std::int32_t ClockPeriod = 1000;
+
+// The course of the game in the main window's labels, status bar, timer and menu.
+class MainWindowView : public GameView {
+public:
+    void BuildBoardElements() override { ::BuildBoardElements(); }
+    void LayoutScene() override { ::LayoutScene(); }
+    void NextBackground() override { ::NextBackground(); }
+    void ShowStatus(int part, const std::string& text) override { SetStatusText(状态条, part, text); }
+    void RunClock(bool running) override { SetInt(GameClock, prop::Interval, running ? ClockPeriod : 0); }
+
+    void ShowPaused(bool paused) override
+    {
+        if (paused)
+            PlacePauseCover();
+        SetInt(标签暂停, prop::Visible, paused);
+        SetInt(菜单暂停, prop::MenuChecked, paused);
+    }
+
+    void LiftCancelled() override { ReleaseMouse(); }
+    void ProcessPendingMessages() override { ::ProcessPendingMessages(); }
+
+    bool WaitWhileOpen(std::int32_t milliseconds) override
+    {
+        WaitResponsive(milliseconds);
+        return UnitExists(主窗口);
+    }
+};
+
+MainWindowView view;
+}  // namespace
+
+void InstallMainWindowView()
+{
+    SetGameView(&view);
+}
+
+void PlacePauseCover()
+{
+    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
+}
