@@ -13,7 +13,7 @@ if [ "${1:-}" = --sanitized ]; then
   options=(-DTORVANE_SANITIZE=ON)
   shift
 fi
-./install-deps
+./install-deps --test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_TESTS=ON "${options[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target torvane wm_ping
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1:halt_on_error=1}"
