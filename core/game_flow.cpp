@@ -33,7 +33,7 @@ void Call(void (*hook)())
 
 void StopClock()
 {
-    SetInt(GameClock, prop::Interval, 0);
+    Set(GameClock, prop::Interval, 0);
     ElapsedSeconds = 0;
     StepCount = 0;
 }
@@ -70,17 +70,17 @@ void CompleteTransfer()
 
 bool CountOnlyCorrect()
 {
-    return GetInt(菜单正确放下方计一步, prop::MenuChecked) != 0;
+    return Get(菜单正确放下方计一步, prop::MenuChecked);
 }
 
 bool MuteSounds()
 {
-    return GetInt(菜单静音, prop::MenuChecked) != 0;
+    return Get(菜单静音, prop::MenuChecked);
 }
 
 void PlacePauseCover()
 {
-    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
+    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - Get(状态条, prop::Height));
 }
 
 void SetGameView(const GameView& installed)
@@ -95,8 +95,8 @@ void NewGame(unsigned flags)
     BuildBoard();
     Call(view.BuildBoardElements);
     StopClock();
-    SetInt(标签暂停, prop::Visible, 0);
-    SetInt(菜单暂停, prop::MenuChecked, 0);
+    Set(标签暂停, prop::Visible, false);
+    Set(菜单暂停, prop::MenuChecked, false);
     if (flags & new_game::Redraw)
         Call(view.LayoutScene);
     ProcessPendingMessages();
@@ -113,9 +113,9 @@ void NewGame(unsigned flags)
 void StartClockIfIdle()
 {
     // Once per game: a second lift within the first second keeps the moves made.
-    if (GetInt(GameClock, prop::Interval) != 0 || ElapsedSeconds != 0)
+    if (Get(GameClock, prop::Interval) != 0 || ElapsedSeconds != 0)
         return;
-    SetInt(GameClock, prop::Interval, ClockPeriod);
+    Set(GameClock, prop::Interval, ClockPeriod);
     PlayEffect(Effect::ClockStart);
     MoveRecord.clear();
 }
@@ -147,17 +147,17 @@ void TogglePause()
 {
     if (ElapsedSeconds == 0)
         return;
-    if (GetInt(GameClock, prop::Interval) != 0) {
+    if (Get(GameClock, prop::Interval) != 0) {
         // A disk held while the game pauses goes back to its peg, as at a new game.
         if (view.CancelDrag && view.CancelDrag())
             Call(view.LayoutScene);
-        SetInt(GameClock, prop::Interval, 0);
+        Set(GameClock, prop::Interval, 0);
         PlacePauseCover();
-        SetInt(标签暂停, prop::Visible, 1);
-        SetInt(菜单暂停, prop::MenuChecked, 1);
+        Set(标签暂停, prop::Visible, true);
+        Set(菜单暂停, prop::MenuChecked, true);
     } else {
-        SetInt(标签暂停, prop::Visible, 0);
-        SetInt(GameClock, prop::Interval, ClockPeriod);
-        SetInt(菜单暂停, prop::MenuChecked, 0);
+        Set(标签暂停, prop::Visible, false);
+        Set(GameClock, prop::Interval, ClockPeriod);
+        Set(菜单暂停, prop::MenuChecked, false);
     }
 }

@@ -11,7 +11,7 @@ extern std::int32_t StepCount;
 // The legal moves of the game, one "A→C" line each, joined by "\r\n".
 extern std::string MoveRecord;
 // The game clock: interval 0 stopped, 1000 running.
-inline constexpr UnitRef GameClock = 时钟耗费时间;
+inline constexpr TimerUnit GameClock = 时钟耗费时间;
 
 // The check marks of the menu entries "正确放下方计一步" and "静音       (J)".
 bool CountOnlyCorrect();

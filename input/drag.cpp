@@ -14,7 +14,7 @@ bool DragActive = false;
 std::int32_t SourcePeg = 0;
 std::int32_t TargetPeg = 0;
 std::int32_t LiftedDisk = 0;
-UnitRef LiftedDiskRef;
+LabelUnit LiftedDiskRef;
 std::int32_t DragTop = 0;
 
 namespace {
@@ -47,7 +47,7 @@ void PickUpDisk()
         return;
     LiftedDisk = TopDisk(SourcePeg);
     LiftedDiskRef = DiskLabel(LiftedDisk);
-    DragTop = std::int32_t(GetInt(PegLabel(SourcePeg), prop::Top) / 2.0 - GetInt(LiftedDiskRef, prop::Height) / 2.0);
+    DragTop = std::int32_t(Get(PegLabel(SourcePeg), prop::Top) / 2.0 - Get(LiftedDiskRef, prop::Height) / 2.0);
     CaptureMouse(UnitHandle(EventUnit()));
     DragActive = true;
     DragMove();
@@ -64,7 +64,7 @@ void DragMove()
         TargetPeg = target;
         SetTip("从 " + PegLetter(SourcePeg) + " 到 " + PegLetter(target));
     }
-    MoveUnit(LiftedDiskRef, std::int32_t(CursorClientX() - GetInt(LiftedDiskRef, prop::Width) * 0.5), DragTop);
+    MoveUnit(LiftedDiskRef, std::int32_t(CursorClientX() - Get(LiftedDiskRef, prop::Width) * 0.5), DragTop);
 }
 
 void DropDisk()

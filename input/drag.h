@@ -8,7 +8,7 @@ extern bool DragActive;
 extern std::int32_t SourcePeg;
 extern std::int32_t TargetPeg;
 extern std::int32_t LiftedDisk;
-extern UnitRef LiftedDiskRef;
+extern LabelUnit LiftedDiskRef;
 extern std::int32_t DragTop;
 
 // The peg whose column holds the cursor, 0 for none.

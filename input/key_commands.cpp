@@ -55,7 +55,7 @@ void SwitchReverseMode()
     if (answer != mb_result::Ok)
         return;
     ToggleMenuCheck(菜单逆向模式);
-    ReverseMode = GetInt(菜单逆向模式, prop::MenuChecked) != 0;
+    ReverseMode = Get(菜单逆向模式, prop::MenuChecked);
     NewGame(new_game::Redraw);
 }
 
@@ -64,14 +64,14 @@ void RestoreDefaults()
     if (ShowMessage("您确定要恢复初始参数并开始新游戏吗？", mb::OkCancel) != mb_result::Ok)
         return;
     DeleteFileByName(SettingsFilePath());
-    SetInt(主窗口, prop::Visible, 0);
+    Set(主窗口, prop::Visible, false);
     DestroyUnit(主窗口);
     // Quoted, so a folder with blanks in its name still names one program.
     const std::string program = RunDirectory() + "/" + ExecutableName();
     RunProgram('"' + program + '"');
 }
 
-void ToggleMenuCheck(const UnitRef& entry)
+void ToggleMenuCheck(const MenuUnit& entry)
 {
-    SetInt(entry, prop::MenuChecked, GetInt(entry, prop::MenuChecked) == 0);
+    Set(entry, prop::MenuChecked, !Get(entry, prop::MenuChecked));
 }

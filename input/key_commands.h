@@ -9,4 +9,4 @@ void SwitchReverseMode();
 // Deletes the settings file and starts the program anew from its defaults, after asking.
 void RestoreDefaults();
 // Flips the check mark of a menu entry (mute, count only correct drops).
-void ToggleMenuCheck(const UnitRef& entry);
+void ToggleMenuCheck(const MenuUnit& entry);
