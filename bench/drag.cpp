@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         MainWidget()->repaint();
         repaint.push_back(Ms(clock));
 
-        const QPoint press(ColumnWidth / 2, GetInt(标签基, prop::Top) - 5);
+        const QPoint press(ColumnWidth / 2, Get(标签基, prop::Top) - 5);
         QTest::mousePress(window, Qt::LeftButton, {}, press);
         clock.restart();
         QTest::mouseMove(window, QPoint(ColumnWidth / 2 + 7 + round, 200));
@@ -64,7 +64,7 @@ int main(int argc, char** argv)
         MainWidget()->repaint();
         drops.push_back(Ms(clock));
         // Put the disk back for the next round.
-        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(ColumnWidth * 3 / 2, GetInt(标签基, prop::Top) - 5));
+        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(ColumnWidth * 3 / 2, Get(标签基, prop::Top) - 5));
         QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(ColumnWidth / 2, 200));
     }
     const double base = Median(repaint);

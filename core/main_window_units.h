@@ -4,29 +4,29 @@
 // The main window and its units, addressed by their template names.
 inline constexpr std::int32_t MainWindowId = 0x52000001;
 
-inline constexpr UnitRef 主窗口{MainWindowId, 0x06000001, UnitKind::window};
-inline constexpr UnitRef 画板1{MainWindowId, 0x16000001, UnitKind::DrawPanel};
-inline constexpr UnitRef 标签暂停{MainWindowId, 0x16000002, UnitKind::Label};
-inline constexpr UnitRef 时钟耗费时间{MainWindowId, 0x16000003, UnitKind::Timer};
-inline constexpr UnitRef 标签横{MainWindowId, 0x16000004, UnitKind::Label};
-inline constexpr UnitRef 标签柱{MainWindowId, 0x16000005, UnitKind::Label};
-inline constexpr UnitRef 标签基{MainWindowId, 0x16000006, UnitKind::Label};
-inline constexpr UnitRef 状态条{MainWindowId, 0x16000007, UnitKind::StatusBar};
+inline constexpr WindowUnit 主窗口{MainWindowId, 0x06000001};
+inline constexpr DrawPanelUnit 画板1{MainWindowId, 0x16000001};
+inline constexpr LabelUnit 标签暂停{MainWindowId, 0x16000002};
+inline constexpr TimerUnit 时钟耗费时间{MainWindowId, 0x16000003};
+inline constexpr LabelUnit 标签横{MainWindowId, 0x16000004};
+inline constexpr LabelUnit 标签柱{MainWindowId, 0x16000005};
+inline constexpr LabelUnit 标签基{MainWindowId, 0x16000006};
+inline constexpr StatusBarUnit 状态条{MainWindowId, 0x16000007};
 
 // The context menu: the hidden menu-bar entry "文件" and the entries under it.
-inline constexpr UnitRef 菜单文件{MainWindowId, 0x26000001, UnitKind::menu};
-inline constexpr UnitRef 菜单新游戏{MainWindowId, 0x26000002, UnitKind::menu};
-inline constexpr UnitRef 菜单逆向模式{MainWindowId, 0x26000003, UnitKind::menu};
-inline constexpr UnitRef 菜单暂停{MainWindowId, 0x26000004, UnitKind::menu};
-inline constexpr UnitRef 菜单查看走法{MainWindowId, 0x26000005, UnitKind::menu};
-inline constexpr UnitRef 菜单分隔1{MainWindowId, 0x26000006, UnitKind::menu};
-inline constexpr UnitRef 菜单静音{MainWindowId, 0x26000007, UnitKind::menu};
-inline constexpr UnitRef 菜单正确放下方计一步{MainWindowId, 0x26000008, UnitKind::menu};
-inline constexpr UnitRef 菜单参数设定{MainWindowId, 0x26000009, UnitKind::menu};
-inline constexpr UnitRef 菜单恢复初始参数{MainWindowId, 0x2600000A, UnitKind::menu};
-inline constexpr UnitRef 菜单分隔2{MainWindowId, 0x2600000B, UnitKind::menu};
-inline constexpr UnitRef 菜单关于{MainWindowId, 0x2600000C, UnitKind::menu};
-inline constexpr UnitRef 菜单退出{MainWindowId, 0x2600000D, UnitKind::menu};
+inline constexpr MenuUnit 菜单文件{MainWindowId, 0x26000001};
+inline constexpr MenuUnit 菜单新游戏{MainWindowId, 0x26000002};
+inline constexpr MenuUnit 菜单逆向模式{MainWindowId, 0x26000003};
+inline constexpr MenuUnit 菜单暂停{MainWindowId, 0x26000004};
+inline constexpr MenuUnit 菜单查看走法{MainWindowId, 0x26000005};
+inline constexpr MenuUnit 菜单分隔1{MainWindowId, 0x26000006};
+inline constexpr MenuUnit 菜单静音{MainWindowId, 0x26000007};
+inline constexpr MenuUnit 菜单正确放下方计一步{MainWindowId, 0x26000008};
+inline constexpr MenuUnit 菜单参数设定{MainWindowId, 0x26000009};
+inline constexpr MenuUnit 菜单恢复初始参数{MainWindowId, 0x2600000A};
+inline constexpr MenuUnit 菜单分隔2{MainWindowId, 0x2600000B};
+inline constexpr MenuUnit 菜单关于{MainWindowId, 0x2600000C};
+inline constexpr MenuUnit 菜单退出{MainWindowId, 0x2600000D};
 
 // The parts of 状态条, from the left: the time played, the steps and the tip.
 namespace status_part {

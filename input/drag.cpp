@@ -21,8 +21,8 @@ std::int32_t CursorClientX()
 // The lifted disk's centre follows the cursor sideways at its floating height.
 void FollowCursor()
 {
-    const UnitRef disk = DiskLabel(Course.Lift.LiftedDisk);
-    MoveUnit(disk, std::int32_t(CursorClientX() - GetInt(disk, prop::Width) * 0.5), DragTop);
+    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
+    MoveUnit(disk, std::int32_t(CursorClientX() - Get(disk, prop::Width) * 0.5), DragTop);
 }
 }  // namespace
 
@@ -40,8 +40,8 @@ void PickUpDisk()
 {
     if (!LiftDisk(PegUnderCursor()))
         return;
-    const UnitRef disk = DiskLabel(Course.Lift.LiftedDisk);
-    DragTop = std::int32_t(GetInt(PegLabel(Course.Lift.SourcePeg), prop::Top) / 2.0 - GetInt(disk, prop::Height) / 2.0);
+    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
+    DragTop = std::int32_t(Get(PegLabel(Course.Lift.SourcePeg), prop::Top) / 2.0 - Get(disk, prop::Height) / 2.0);
     CaptureMouse(UnitHandle(EventUnit()));
     FollowCursor();
 }

@@ -63,15 +63,15 @@ void RestoreDefaults()
     if (ShowMessage("您确定要恢复初始参数并开始新游戏吗？", mb::OkCancel) != mb_result::Ok)
         return;
     DeleteFileByName(SettingsFilePath());
-    SetInt(主窗口, prop::Visible, 0);
+    Set(主窗口, prop::Visible, false);
     DestroyUnit(主窗口);
     // Quoted, so a folder with blanks in its name still names one program.
     const std::string program = RunDirectory() + "/" + ExecutableName();
     RunProgram('"' + program + '"');
 }
 
-void ToggleOption(bool& option, const UnitRef& entry)
+void ToggleOption(bool& option, const MenuUnit& entry)
 {
     option = !option;
-    SetInt(entry, prop::MenuChecked, option);
+    Set(entry, prop::MenuChecked, option);
 }

@@ -10,4 +10,4 @@ void SwitchReverseMode();
 void RestoreDefaults();
 // Flips one of the game's options (mute, count only correct drops, reverse
 // mode) and shows it in the check mark of its menu entry.
-void ToggleOption(bool& option, const UnitRef& entry);
+void ToggleOption(bool& option, const MenuUnit& entry);

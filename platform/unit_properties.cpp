@@ -10,35 +10,31 @@
 #include "platform/label_widget.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_bounds.h"
+#include "platform/unit_properties.h"
 #include "platform/unit_registry.h"
 #include "platform/units.h"
 #include "platform/window_widget.h"
 
 namespace {
-[[noreturn]] void Mismatch()
-{
-    FatalStop(fault::TypeMismatch, fault::TypeMismatchText);
-}
-
 std::int32_t AsInt(const PropertyValue& value)
 {
     if (const auto* number = std::get_if<std::int32_t>(&value))
         return *number;
-    Mismatch();
+    TypeMismatchStop();
 }
 
 const std::string& AsText(const PropertyValue& value)
 {
     if (const auto* text = std::get_if<std::string>(&value))
         return *text;
-    Mismatch();
+    TypeMismatchStop();
 }
 
 const Bytes& AsBytes(const PropertyValue& value)
 {
     if (const auto* bytes = std::get_if<Bytes>(&value))
         return *bytes;
-    Mismatch();
+    TypeMismatchStop();
 }
 
 Rect CurrentRect(const UnitRecord& unit)
@@ -53,9 +49,9 @@ Rect CurrentRect(const UnitRecord& unit)
 std::int32_t& RectField(Rect& rect, int number)
 {
     switch (number) {
-    case prop::Left: return rect.left;
-    case prop::Top: return rect.top;
-    case prop::Width: return rect.width;
+    case prop::Left.number: return rect.left;
+    case prop::Top.number: return rect.top;
+    case prop::Width.number: return rect.width;
     default: return rect.height;
     }
 }
@@ -82,7 +78,7 @@ void SetFont(UnitRecord& unit, int element, const PropertyValue& value)
     if (element < 0) {
         const auto* whole = std::get_if<Font>(&value);
         if (!whole)
-            Mismatch();
+            TypeMismatchStop();
         font = *whole;
     } else if (element == font_element::Face) {
         SetFontFace(font, AsText(value));
@@ -102,11 +98,11 @@ void SetFont(UnitRecord& unit, int element, const PropertyValue& value)
 PropertyValue GetMenuProperty(const UnitRecord& unit, int number)
 {
     switch (number) {
-    case prop::MenuCaption: return unit.data.text;
-    case prop::MenuChecked: return std::int32_t((unit.data.menuState & menu_state::Checked) != 0);
-    case prop::MenuDisabled: return std::int32_t((unit.data.menuState & menu_state::Disabled) != 0);
-    case prop::MenuVisible: return std::int32_t((unit.data.menuState & menu_state::Hidden) == 0);
-    default: Mismatch();
+    case prop::MenuCaption.number: return unit.data.text;
+    case prop::MenuChecked.number: return std::int32_t((unit.data.menuState & menu_state::Checked) != 0);
+    case prop::MenuDisabled.number: return std::int32_t((unit.data.menuState & menu_state::Disabled) != 0);
+    case prop::MenuVisible.number: return std::int32_t((unit.data.menuState & menu_state::Hidden) == 0);
+    default: TypeMismatchStop();
     }
 }
 
@@ -118,27 +114,27 @@ void SetMenuFlag(UnitRecord& unit, unsigned flag, bool on)
 void SetMenuProperty(UnitRecord& unit, int number, const PropertyValue& value)
 {
     switch (number) {
-    case prop::MenuCaption: unit.data.text = AsText(value); break;
-    case prop::MenuChecked: SetMenuFlag(unit, menu_state::Checked, AsInt(value) != 0); break;
-    case prop::MenuDisabled: SetMenuFlag(unit, menu_state::Disabled, AsInt(value) != 0); break;
-    case prop::MenuVisible: SetMenuFlag(unit, menu_state::Hidden, AsInt(value) == 0); break;
-    default: Mismatch();
+    case prop::MenuCaption.number: unit.data.text = AsText(value); break;
+    case prop::MenuChecked.number: SetMenuFlag(unit, menu_state::Checked, AsInt(value) != 0); break;
+    case prop::MenuDisabled.number: SetMenuFlag(unit, menu_state::Disabled, AsInt(value) != 0); break;
+    case prop::MenuVisible.number: SetMenuFlag(unit, menu_state::Hidden, AsInt(value) == 0); break;
+    default: TypeMismatchStop();
     }
 }
 
 PropertyValue GetCommon(const UnitRecord& unit, int number)
 {
     switch (number) {
-    case prop::Left:
-    case prop::Top:
-    case prop::Width:
-    case prop::Height: {
+    case prop::Left.number:
+    case prop::Top.number:
+    case prop::Width.number:
+    case prop::Height.number: {
         Rect rect = CurrentRect(unit);
         return RectField(rect, number);
     }
-    case prop::Tag: return unit.data.tag;
-    case prop::Visible: return std::int32_t(unit.widget ? !unit.widget->isHidden() : unit.data.visible);
-    case prop::Disabled: return std::int32_t(unit.widget ? !unit.widget->isEnabled() : unit.data.disabled);
+    case prop::Tag.number: return unit.data.tag;
+    case prop::Visible.number: return std::int32_t(unit.widget ? !unit.widget->isHidden() : unit.data.visible);
+    case prop::Disabled.number: return std::int32_t(unit.widget ? !unit.widget->isEnabled() : unit.data.disabled);
     default: return unit.data.cursor;
     }
 }
@@ -146,22 +142,23 @@ PropertyValue GetCommon(const UnitRecord& unit, int number)
 void SetCommon(UnitRecord& unit, int number, const PropertyValue& value)
 {
     switch (number) {
-    case prop::Left:
-    case prop::Top:
-    case prop::Width:
-    case prop::Height: {
+    case prop::Left.number:
+    case prop::Top.number:
+    case prop::Width.number:
+    case prop::Height.number: {
         Rect rect = CurrentRect(unit);
-        RectField(rect, number) = number <= prop::Top ? BoundedPosition(AsInt(value)) : BoundedExtent(AsInt(value));
+        RectField(rect, number) =
+            number <= prop::Top.number ? BoundedPosition(AsInt(value)) : BoundedExtent(AsInt(value));
         MoveUnit(unit.Ref(), rect.left, rect.top, rect.width, rect.height);
         break;
     }
-    case prop::Tag: unit.data.tag = AsText(value); break;
-    case prop::Visible:
+    case prop::Tag.number: unit.data.tag = AsText(value); break;
+    case prop::Visible.number:
         unit.data.visible = AsInt(value) != 0;
         if (unit.widget)
             unit.widget->setVisible(unit.data.visible);
         break;
-    case prop::Disabled:
+    case prop::Disabled.number:
         unit.data.disabled = AsInt(value) != 0;
         if (unit.widget)
             unit.widget->setEnabled(!unit.data.disabled);
@@ -193,51 +190,51 @@ PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
     const UnitTemplate& data = unit.data;
     switch (data.kind) {
     case UnitKind::window:
-        if (number == prop::Title)
+        if (number == prop::Title.number)
             return data.text;
-        if (number == prop::WindowBorder)
+        if (number == prop::WindowBorder.number)
             return data.borderStyle;
-        if (number == prop::WindowPicture)
+        if (number == prop::WindowPicture.number)
             return data.picture;
         break;
     case UnitKind::Label:
-        if (number == prop::Caption)
+        if (number == prop::Caption.number)
             return data.text;
-        if (number == prop::LabelBorder)
+        if (number == prop::LabelBorder.number)
             return data.borderStyle;
-        if (number == prop::LabelFont)
+        if (number == prop::LabelFont.number)
             return GetFont(data.font, element);
-        if (number == prop::GradientMode)
+        if (number == prop::GradientMode.number)
             return data.gradientMode;
-        if (number >= prop::GradientColour1 && number <= prop::GradientColour3)
-            return data.gradient[number - prop::GradientColour1];
+        if (number >= prop::GradientColour1.number && number <= prop::GradientColour3.number)
+            return data.gradient[number - prop::GradientColour1.number];
         break;
     case UnitKind::DrawPanel:
-        if (number == prop::PanelFont)
+        if (number == prop::PanelFont.number)
             return GetFont(data.font, element);
         break;
     case UnitKind::Timer:
-        if (number == prop::Interval)
+        if (number == prop::Interval.number)
             return data.interval;
         break;
     case UnitKind::EditBox:
-        if (number == prop::Content)
+        if (number == prop::Content.number)
             return unit.widget ? static_cast<EditBoxWidget*>(unit.widget.data())->Content() : data.text;
-        if (number == prop::SpinnerMax)
+        if (number == prop::SpinnerMax.number)
             return data.spinMax;
         break;
     case UnitKind::ComboBox:
-        if (number == prop::Selected)
+        if (number == prop::Selected.number)
             return unit.widget ? std::int32_t(static_cast<QComboBox*>(unit.widget.data())->currentIndex())
                                : data.selected;
         break;
     case UnitKind::ColorPicker:
-        if (number == prop::PickedColour)
+        if (number == prop::PickedColour.number)
             return unit.widget ? static_cast<ColourPickerWidget*>(unit.widget.data())->Value() : data.gradient[0];
         break;
     default: break;
     }
-    Mismatch();
+    TypeMismatchStop();
 }
 
 void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& value)
@@ -246,17 +243,17 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
     switch (data.kind) {
     case UnitKind::window: {
         auto* window = static_cast<WindowWidget*>(unit.widget.data());
-        if (number == prop::Title) {
+        if (number == prop::Title.number) {
             data.text = AsText(value);
             window->setWindowTitle(ToQString(data.text));
             return;
         }
-        if (number == prop::WindowBorder) {
+        if (number == prop::WindowBorder.number) {
             data.borderStyle = std::clamp(AsInt(value), 0, window_border::EdgeFixed);
             window->ApplyBorderStyle(data.borderStyle);
             return;
         }
-        if (number == prop::WindowPicture) {
+        if (number == prop::WindowPicture.number) {
             data.picture = AsBytes(value);
             window->PictureChanged();
             return;
@@ -264,41 +261,41 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
         break;
     }
     case UnitKind::Label:
-        if (number == prop::Caption) {
+        if (number == prop::Caption.number) {
             data.text = AsText(value);
             return Repaint(unit);
         }
-        if (number == prop::LabelBorder) {
+        if (number == prop::LabelBorder.number) {
             data.borderStyle = std::clamp(AsInt(value), 0, LastBorderStyle);
             return Repaint(unit);
         }
-        if (number == prop::LabelFont)
+        if (number == prop::LabelFont.number)
             return SetFont(unit, element, value);
-        if (number == prop::GradientMode) {
+        if (number == prop::GradientMode.number) {
             data.gradientMode = std::clamp(AsInt(value), 0, LastGradientMode);
             return Repaint(unit);
         }
-        if (number >= prop::GradientColour1 && number <= prop::GradientColour3) {
-            data.gradient[number - prop::GradientColour1] = AsInt(value);
+        if (number >= prop::GradientColour1.number && number <= prop::GradientColour3.number) {
+            data.gradient[number - prop::GradientColour1.number] = AsInt(value);
             return Repaint(unit);
         }
         break;
     case UnitKind::DrawPanel:
-        if (number == prop::PanelFont)
+        if (number == prop::PanelFont.number)
             return SetFont(unit, element, value);
         break;
     case UnitKind::Timer:
-        if (number == prop::Interval)
+        if (number == prop::Interval.number)
             return SetInterval(unit, AsInt(value));
         break;
     case UnitKind::EditBox:
-        if (number == prop::Content) {
+        if (number == prop::Content.number) {
             data.text = AsText(value);
             if (unit.widget)
                 static_cast<EditBoxWidget*>(unit.widget.data())->SetContent(data.text);
             return;
         }
-        if (number == prop::SpinnerMax) {
+        if (number == prop::SpinnerMax.number) {
             data.spinMax = AsInt(value);
             if (unit.widget)
                 static_cast<EditBoxWidget*>(unit.widget.data())->SetSpinnerMax(data.spinMax);
@@ -306,7 +303,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
         }
         break;
     case UnitKind::ComboBox:
-        if (number == prop::Selected) {
+        if (number == prop::Selected.number) {
             data.selected = AsInt(value);
             if (unit.widget)
                 static_cast<QComboBox*>(unit.widget.data())->setCurrentIndex(data.selected);
@@ -314,7 +311,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
         }
         break;
     case UnitKind::ColorPicker:
-        if (number == prop::PickedColour) {
+        if (number == prop::PickedColour.number) {
             data.gradient[0] = AsInt(value);
             if (unit.widget)
                 static_cast<ColourPickerWidget*>(unit.widget.data())->SetValue(data.gradient[0]);
@@ -323,7 +320,7 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
         break;
     default: break;
     }
-    Mismatch();
+    TypeMismatchStop();
 }
 
 // A reference whose kind is not the unit's is a fault of the program.
@@ -331,17 +328,17 @@ void CheckKind(const UnitRef& ref)
 {
     UnitRecord* unit = FindUnit(LoadedWindow(ref.window), ref.unit);
     if (unit && unit->data.kind != ref.kind)
-        Mismatch();
+        TypeMismatchStop();
 }
 
 // A unit without a record: a destroyed clone or an identifier the window never had.
 PropertyValue GetMissing(int number)
 {
-    if (number < prop::Left || number > prop::Cursor)
+    if (number < prop::Left.number || number > prop::Cursor.number)
         FatalStop(fault::NoNumber, fault::NoNativeWindowText);
-    if (number == prop::Tag)
+    if (number == prop::Tag.number)
         return std::string();
-    if (number == prop::Cursor)
+    if (number == prop::Cursor.number)
         return Bytes();
     return std::int32_t(0);
 }
@@ -355,7 +352,7 @@ PropertyValue GetUnitProperty(std::int32_t windowId, std::int32_t unitId, int nu
         return GetMissing(number);
     if (unit->data.kind == UnitKind::menu)
         return GetMenuProperty(*unit, number);
-    if (number >= prop::Left && number <= prop::Cursor)
+    if (number >= prop::Left.number && number <= prop::Cursor.number)
         return GetCommon(*unit, number);
     return GetOwn(*unit, number, element);
 }
@@ -365,43 +362,25 @@ void SetUnitProperty(std::int32_t windowId, std::int32_t unitId, int number, int
     WindowRecord& window = LoadedWindow(windowId);
     UnitRecord* unit = FindUnit(window, unitId);
     if (!unit) {
-        if (number < prop::Left || number > prop::Cursor)
+        if (number < prop::Left.number || number > prop::Cursor.number)
             FatalStop(fault::NoNumber, fault::NoNativeWindowText);
         return;
     }
     if (unit->data.kind == UnitKind::menu)
         return SetMenuProperty(*unit, number, value);
-    if (number >= prop::Left && number <= prop::Cursor)
+    if (number >= prop::Left.number && number <= prop::Cursor.number)
         return SetCommon(*unit, number, value);
     SetOwn(*unit, number, element, value);
 }
 
-std::int32_t GetInt(const UnitRef& unit, int number, int element)
+PropertyValue ReadProperty(const UnitRef& unit, int number, int element)
 {
     CheckKind(unit);
-    return AsInt(GetUnitProperty(unit.window, unit.unit, number, element));
+    return GetUnitProperty(unit.window, unit.unit, number, element);
 }
 
-std::string GetText(const UnitRef& unit, int number)
-{
-    CheckKind(unit);
-    return AsText(GetUnitProperty(unit.window, unit.unit, number, -1));
-}
-
-void SetInt(const UnitRef& unit, int number, std::int32_t value, int element)
+void WriteProperty(const UnitRef& unit, int number, int element, const PropertyValue& value)
 {
     CheckKind(unit);
     SetUnitProperty(unit.window, unit.unit, number, element, value);
-}
-
-void SetText(const UnitRef& unit, int number, const std::string& text)
-{
-    CheckKind(unit);
-    SetUnitProperty(unit.window, unit.unit, number, -1, text);
-}
-
-void SetBytes(const UnitRef& unit, int number, const Bytes& bytes)
-{
-    CheckKind(unit);
-    SetUnitProperty(unit.window, unit.unit, number, -1, bytes);
 }

@@ -1,5 +1,7 @@
 #include "platform/unit_ref.h"
 
+#include "platform/fatal.h"
+
 const char* KindName(UnitKind kind)
 {
     switch (kind) {
@@ -17,4 +19,9 @@ const char* KindName(UnitKind kind)
     case UnitKind::StatusBar: return "状态条";
     }
     return "";
+}
+
+void TypeMismatchStop()
+{
+    FatalStop(fault::TypeMismatch, fault::TypeMismatchText);
 }

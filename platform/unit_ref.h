@@ -33,3 +33,38 @@ struct UnitRef {
 
 // Both identifiers 0, kind window: refers to nothing.
 inline constexpr UnitRef EmptyUnitRef{};
+
+// A reference to a unit of kind K, so that only K's properties can be read or
+// written through it. It converts to a plain `UnitRef` wherever any kind will do.
+template <UnitKind K>
+struct Unit : UnitRef {
+    constexpr Unit() : UnitRef{0, 0, K} {}
+    constexpr Unit(std::int32_t window, std::int32_t unit) : UnitRef{window, unit, K} {}
+};
+
+using WindowUnit = Unit<UnitKind::window>;
+using MenuUnit = Unit<UnitKind::menu>;
+using EditBoxUnit = Unit<UnitKind::EditBox>;
+using PicBoxUnit = Unit<UnitKind::PicBox>;
+using DrawPanelUnit = Unit<UnitKind::DrawPanel>;
+using LabelUnit = Unit<UnitKind::Label>;
+using ButtonUnit = Unit<UnitKind::Button>;
+using ComboBoxUnit = Unit<UnitKind::ComboBox>;
+using ColorPickerUnit = Unit<UnitKind::ColorPicker>;
+using HyperLinkerUnit = Unit<UnitKind::HyperLinker>;
+using TimerUnit = Unit<UnitKind::Timer>;
+using StatusBarUnit = Unit<UnitKind::StatusBar>;
+
+// Stops the program with a type mismatch, a fault of the program: a reference
+// of the wrong kind, a property value of the wrong type.
+[[noreturn]] void TypeMismatchStop();
+
+// The typed reference to a unit known only at run time (a clone, a found
+// unit, a row of a table); a reference of another kind is a fatal fault.
+template <UnitKind K>
+Unit<K> AsUnit(const UnitRef& ref)
+{
+    if (ref.kind != K)
+        TypeMismatchStop();
+    return Unit<K>(ref.window, ref.unit);
+}

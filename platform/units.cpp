@@ -565,7 +565,7 @@ void PopupMenu(const UnitRef& windowRef, const UnitRef& menuEntry, std::optional
     menu->popup(QPoint(x.value_or(at.x() + 3), y.value_or(at.y() + 3)));
 }
 
-void SetStatusText(const UnitRef& ref, int part, const std::string& text)
+void SetStatusText(const StatusBarUnit& ref, int part, const std::string& text)
 {
     UnitRecord& unit = CheckedUnit(ref);
     if (auto* bar = dynamic_cast<StatusBarWidget*>(unit.widget.data()))

@@ -20,5 +20,5 @@ void NextBackground()
         return;
     GameSettings.BackgroundIndex = NextBackgroundIndex(GameSettings.BackgroundIndex, BackgroundList.size());
     // A file gone since start-up gives an empty picture: no picture for its turn.
-    SetBytes(主窗口, prop::WindowPicture, ReadWholeFile(BackgroundList[std::size_t(GameSettings.BackgroundIndex - 1)]));
+    Set(主窗口, prop::WindowPicture, ReadWholeFile(BackgroundList[std::size_t(GameSettings.BackgroundIndex - 1)]));
 }

@@ -22,7 +22,7 @@ enum class Measured {
 
 std::int32_t Measure(std::int32_t size, Measured what)
 {
-    SetInt(画板1, prop::PanelFont, size, font_element::SizePoints);
+    Set(画板1, prop::PanelFont, font_part::SizePoints, size);
     return what == Measured::BoldHeight ? TextHeight(画板1, "灵") : TextWidth(画板1, "A");
 }
 
@@ -31,13 +31,13 @@ std::int32_t FitFont(std::int32_t limit, Measured what, std::map<std::int32_t, s
 {
     if (auto known = fitted.find(limit); known != fitted.end())
         return known->second;
-    SetInt(画板1, prop::PanelFont, what == Measured::BoldHeight, font_element::Bold);
+    Set(画板1, prop::PanelFont, font_part::Bold, what == Measured::BoldHeight);
     return fitted[limit] = FittedFontSize(limit, [what](std::int32_t size) { return Measure(size, what); });
 }
 
-void SetFontSize(const UnitRef& label, std::int32_t points)
+void SetFontSize(const LabelUnit& label, std::int32_t points)
 {
-    SetInt(label, prop::LabelFont, points, font_element::SizePoints);
+    Set(label, prop::LabelFont, font_part::SizePoints, points);
 }
 }  // namespace
 
@@ -54,7 +54,7 @@ std::int32_t FitFontToWidth(std::int32_t width)
 }
 
 namespace {
-void PlaceLabel(const UnitRef& label, const Rect& rect, std::int32_t fontSize)
+void PlaceLabel(const LabelUnit& label, const Rect& rect, std::int32_t fontSize)
 {
     MoveUnit(label, rect.left, rect.top, rect.width, rect.height);
     SetFontSize(label, fontSize);
@@ -63,7 +63,7 @@ void PlaceLabel(const UnitRef& label, const Rect& rect, std::int32_t fontSize)
 
 void LayoutScene()
 {
-    const SceneInput input{ClientWidth(主窗口),   ClientHeight(主窗口),   GetInt(状态条, prop::Height),
+    const SceneInput input{ClientWidth(主窗口),   ClientHeight(主窗口),   Get(状态条, prop::Height),
                            GameSettings.PegCount, GameSettings.DiskCount, ReverseMode};
     const SceneGeometry scene = ComputeScene(input, Pegs, FitFontToHeight, FitFontToWidth);
     ColumnWidth = scene.ColumnWidth;
@@ -75,5 +75,5 @@ void LayoutScene()
     }
     for (std::int32_t j = 1; j <= scene.Pegs.Size() && j <= BoardView.Pegs.Size(); ++j)
         PlaceLabel(PegLabel(j), scene.Pegs[j], scene.PegFont);
-    SetInt(主窗口, prop::Visible, 1);
+    Set(主窗口, prop::Visible, true);
 }

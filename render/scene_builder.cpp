@@ -18,12 +18,12 @@ std::string DiskTag(std::int32_t disk)
     return std::to_string(DiskTagBase + disk);
 }
 
-UnitRef PegLabel(std::int32_t peg)
+LabelUnit PegLabel(std::int32_t peg)
 {
     return BoardView.Pegs[peg];
 }
 
-UnitRef DiskLabel(std::int32_t disk)
+LabelUnit DiskLabel(std::int32_t disk)
 {
     return BoardView.Disks[disk];
 }
@@ -37,14 +37,15 @@ void DestroyBoardLabels()
     FreeUnitList(list);
 }
 
-UnitRef CloneShown(const UnitRef& source, const std::string& tag, const std::string& caption, const ElementStyle& style)
+LabelUnit CloneShown(const LabelUnit& source, const std::string& tag, const std::string& caption,
+                     const ElementStyle& style)
 {
-    UnitRef clone;
+    LabelUnit clone;
     CloneUnit(source, clone);
-    SetText(clone, prop::Tag, tag);
-    SetText(clone, prop::Caption, caption);
+    Set(clone, prop::Tag, tag);
+    Set(clone, prop::Caption, caption);
     ApplyStyle(style, clone);
-    SetInt(clone, prop::Visible, 1);
+    Set(clone, prop::Visible, true);
     return clone;
 }
 }  // namespace
@@ -52,7 +53,7 @@ UnitRef CloneShown(const UnitRef& source, const std::string& tag, const std::str
 void BuildBoardElements()
 {
     DestroyBoardLabels();
-    BoardView = {OneBasedArray<UnitRef>(GameSettings.PegCount), OneBasedArray<UnitRef>(GameSettings.DiskCount)};
+    BoardView = {OneBasedArray<LabelUnit>(GameSettings.PegCount), OneBasedArray<LabelUnit>(GameSettings.DiskCount)};
     ApplyStyle(GameSettings.PegStyle, 标签柱);
     for (std::int32_t i = 1; i <= GameSettings.PegCount; ++i) {
         const ElementStyle& style = i == GameSettings.MainPeg ? GameSettings.MainPegStyle : GameSettings.PegStyle;

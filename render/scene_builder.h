@@ -20,12 +20,12 @@ std::string DiskTag(std::int32_t disk);
 
 // The labels that show the board: peg i's and disk k's, wherever it lies.
 struct BoardLabels {
-    OneBasedArray<UnitRef> Pegs;
-    OneBasedArray<UnitRef> Disks;
+    OneBasedArray<LabelUnit> Pegs;
+    OneBasedArray<LabelUnit> Disks;
 };
 extern BoardLabels BoardView;
-UnitRef PegLabel(std::int32_t peg);
-UnitRef DiskLabel(std::int32_t disk);
+LabelUnit PegLabel(std::int32_t peg);
+LabelUnit DiskLabel(std::int32_t disk);
 
 // Destroys the previous board's labels and clones a label per peg and per
 // disk from the templates, styled, tagged and captioned, for the fresh `Pegs`.

@@ -2,17 +2,17 @@
 
 #include "platform/units.h"
 
-void ApplyStyle(const ElementStyle& style, const UnitRef& label)
+void ApplyStyle(const ElementStyle& style, const LabelUnit& label)
 {
-    SetInt(label, prop::LabelBorder, style.BorderStyle);
-    SetInt(label, prop::GradientColour1, style.Colour1);
-    SetInt(label, prop::GradientColour2, style.Colour2);
-    SetInt(label, prop::GradientColour3, style.Colour3);
-    SetInt(label, prop::GradientMode, style.GradientMode);
+    Set(label, prop::LabelBorder, style.BorderStyle);
+    Set(label, prop::GradientColour1, style.Colour1);
+    Set(label, prop::GradientColour2, style.Colour2);
+    Set(label, prop::GradientColour3, style.Colour3);
+    Set(label, prop::GradientMode, style.GradientMode);
 }
 
-ElementStyle StyleFromLabel(const UnitRef& label)
+ElementStyle StyleFromLabel(const LabelUnit& label)
 {
-    return {GetInt(label, prop::GradientColour1), GetInt(label, prop::GradientColour2),
-            GetInt(label, prop::GradientColour3), GetInt(label, prop::GradientMode), GetInt(label, prop::LabelBorder)};
+    return {Get(label, prop::GradientColour1), Get(label, prop::GradientColour2), Get(label, prop::GradientColour3),
+            Get(label, prop::GradientMode), Get(label, prop::LabelBorder)};
 }

@@ -3,6 +3,6 @@
 #include "platform/unit_ref.h"
 
 // Gives a label the five attributes of a style (border first, gradient mode last).
-void ApplyStyle(const ElementStyle& style, const UnitRef& label);
+void ApplyStyle(const ElementStyle& style, const LabelUnit& label);
 // The style a label shows.
-ElementStyle StyleFromLabel(const UnitRef& label);
+ElementStyle StyleFromLabel(const LabelUnit& label);

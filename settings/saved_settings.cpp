@@ -43,7 +43,7 @@ void LoadStyle(const Setting& setting)
         style = setting.defaultStyle;
         ReadStyle(std::string(setting.key), style, std::nullopt);
     } else {
-        ReadStyle(std::string(setting.key), style, setting.unit);
+        ReadStyle(std::string(setting.key), style, AsUnit<UnitKind::Label>(setting.unit));
     }
 }
 
@@ -62,11 +62,11 @@ void Load(const Setting& setting)
         BuildBackgroundList();
         break;
     case SettingKind::MenuCheck:
-        if (const bool checked = SettingsStore.ReadUnitCheck(setting.unit); setting.flag)
+        if (const bool checked = SettingsStore.ReadUnitCheck(AsUnit<UnitKind::menu>(setting.unit)); setting.flag)
             *setting.flag = checked;
         break;
     case SettingKind::WindowPlacement:
-        SettingsStore.ReadWindowPlacement(setting.unit, std::string(setting.section));
+        SettingsStore.ReadWindowPlacement(AsUnit<UnitKind::window>(setting.unit), std::string(setting.section));
         break;
     }
 }
@@ -80,9 +80,9 @@ void Save(const Setting& setting)
     case SettingKind::Count:
     case SettingKind::MainPeg:
     case SettingKind::BackgroundOrder: SettingsStore.WriteNumber(key, GameSettings.*setting.number); break;
-    case SettingKind::MenuCheck: SettingsStore.WriteUnitCheck(setting.unit); break;
+    case SettingKind::MenuCheck: SettingsStore.WriteUnitCheck(AsUnit<UnitKind::menu>(setting.unit)); break;
     case SettingKind::WindowPlacement:
-        SettingsStore.WriteWindowPlacement(setting.unit, std::string(setting.section));
+        SettingsStore.WriteWindowPlacement(AsUnit<UnitKind::window>(setting.unit), std::string(setting.section));
         break;
     }
 }
@@ -98,7 +98,7 @@ void OpenSettingsStore()
     SettingsStore.Open(SettingsFilePath());
 }
 
-void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<UnitRef> label)
+void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<LabelUnit> label)
 {
     if (label && UnitExists(*label))
         style = StyleFromLabel(*label);

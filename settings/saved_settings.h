@@ -21,5 +21,5 @@ void SaveSettings();
 
 // One look under the keys prefix + "颜色1", "颜色2", "颜色3", "渐变", "边框".
 // The label's look, when given, is the default; a stored colour of 0 keeps it.
-void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<UnitRef> label);
+void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<LabelUnit> label);
 void WriteStyle(const std::string& prefix, const ElementStyle& style);

@@ -22,14 +22,14 @@ enum Target {
     BaseTarget
 };
 
-std::int32_t BoxNumber(const UnitRef& box)
+std::int32_t BoxNumber(const EditBoxUnit& box)
 {
-    return ToInt32Clamped(ToNumber(GetText(box, prop::Content)));
+    return ToInt32Clamped(ToNumber(Get(box, prop::Content)));
 }
 
-void ShowNumber(const UnitRef& box, std::int32_t value)
+void ShowNumber(const EditBoxUnit& box, std::int32_t value)
 {
-    SetText(box, prop::Content, std::to_string(value));
+    Set(box, prop::Content, std::to_string(value));
 }
 
 ElementStyle& TargetStyle(int target)
@@ -43,11 +43,11 @@ ElementStyle& TargetStyle(int target)
 }
 
 // Calls `apply` for every label of the board whose tag lies in the range, in creation order.
-void ForEachTagged(std::int32_t lowest, std::int32_t highest, const std::function<void(int, const UnitRef&)>& apply)
+void ForEachTagged(std::int32_t lowest, std::int32_t highest, const std::function<void(int, const LabelUnit&)>& apply)
 {
     const std::int32_t list = FindUnits(主窗口, {}, "标签", lowest, highest);
     for (std::int32_t i = 0; i < UnitListCount(list); ++i)
-        apply(i + 1, UnitListItem(list, i));
+        apply(i + 1, AsUnit<UnitKind::Label>(UnitListItem(list, i)));
     FreeUnitList(list);
 }
 
@@ -55,33 +55,33 @@ void ApplyToTarget(int target, const ElementStyle& style)
 {
     switch (target) {
     case PegTarget:
-        ForEachTagged(FirstPegTag, LastPegTag, [&](int peg, const UnitRef& label) {
+        ForEachTagged(FirstPegTag, LastPegTag, [&](int peg, const LabelUnit& label) {
             if (peg != GameSettings.MainPeg)
                 ApplyStyle(style, label);
         });
         break;
     case MainPegTarget:
-        ForEachTagged(FirstPegTag, LastPegTag, [&](int peg, const UnitRef& label) {
+        ForEachTagged(FirstPegTag, LastPegTag, [&](int peg, const LabelUnit& label) {
             if (peg == GameSettings.MainPeg)
                 ApplyStyle(style, label);
         });
         break;
     case DiskTarget:
-        ForEachTagged(FirstDiskTag, INT32_MAX, [&](int, const UnitRef& label) { ApplyStyle(style, label); });
+        ForEachTagged(FirstDiskTag, INT32_MAX, [&](int, const LabelUnit& label) { ApplyStyle(style, label); });
         break;
     case BaseTarget: ApplyStyle(style, 标签基); break;
     }
 }
 
-void TakeSelection(const UnitRef& list, std::int32_t& field)
+void TakeSelection(const ComboBoxUnit& list, std::int32_t& field)
 {
-    if (const std::int32_t selected = GetInt(list, prop::Selected); selected >= 0)
+    if (const std::int32_t selected = Get(list, prop::Selected); selected >= 0)
         field = selected;
 }
 
 // A number of the board from its box, held to its bounds: a value outside
 // them is written back corrected, and that write runs the box's handler again.
-bool AcceptNumber(const UnitRef& box, const Setting& setting)
+bool AcceptNumber(const EditBoxUnit& box, const Setting& setting)
 {
     std::int32_t& field = GameSettings.*setting.number;
     field = BoxNumber(box);
@@ -120,7 +120,7 @@ void OnPegCountEdited()
 {
     if (!AcceptNumber(编辑框柱数, SettingOf(&GameSettingsRecord::PegCount)))
         return;
-    SetInt(编辑框主柱, prop::SpinnerMax, GameSettings.PegCount);
+    Set(编辑框主柱, prop::SpinnerMax, GameSettings.PegCount);
     OnMainPegEdited();
 }
 
@@ -132,25 +132,25 @@ void OnMainPegEdited()
 
 void ShowTargetStyle()
 {
-    const ElementStyle& style = TargetStyle(GetInt(组合框修改对象, prop::Selected));
-    SetInt(组合框边框, prop::Selected, style.BorderStyle);
-    SetInt(组合框渐变, prop::Selected, style.GradientMode);
-    SetInt(颜色选择器1, prop::PickedColour, style.Colour1);
-    SetInt(颜色选择器2, prop::PickedColour, style.Colour2);
-    SetInt(颜色选择器3, prop::PickedColour, style.Colour3);
+    const ElementStyle& style = TargetStyle(Get(组合框修改对象, prop::Selected));
+    Set(组合框边框, prop::Selected, style.BorderStyle);
+    Set(组合框渐变, prop::Selected, style.GradientMode);
+    Set(颜色选择器1, prop::PickedColour, style.Colour1);
+    Set(颜色选择器2, prop::PickedColour, style.Colour2);
+    Set(颜色选择器3, prop::PickedColour, style.Colour3);
 }
 
 void ApplyDialogStyle()
 {
-    const int target = GetInt(组合框修改对象, prop::Selected);
+    const int target = Get(组合框修改对象, prop::Selected);
     ElementStyle style = TargetStyle(target);
     // A stored value that the list has no entry for shows no entry selected
     // and stays as it is until the player picks one.
     TakeSelection(组合框边框, style.BorderStyle);
     TakeSelection(组合框渐变, style.GradientMode);
-    style.Colour1 = GetInt(颜色选择器1, prop::PickedColour);
-    style.Colour2 = GetInt(颜色选择器2, prop::PickedColour);
-    style.Colour3 = GetInt(颜色选择器3, prop::PickedColour);
+    style.Colour1 = Get(颜色选择器1, prop::PickedColour);
+    style.Colour2 = Get(颜色选择器2, prop::PickedColour);
+    style.Colour3 = Get(颜色选择器3, prop::PickedColour);
     TargetStyle(target) = style;
     ApplyToTarget(target, style);
 }

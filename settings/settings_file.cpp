@@ -68,14 +68,14 @@ bool SettingsFile::ReadTruth(const std::string& key, bool defaultValue)
     return ReadText(key, defaultValue ? True : False) == True;
 }
 
-void SettingsFile::WriteUnitCheck(const UnitRef& entry)
+void SettingsFile::WriteUnitCheck(const MenuUnit& entry)
 {
-    WriteTruth(GetText(entry, prop::MenuCaption), GetInt(entry, prop::MenuChecked) != 0);
+    WriteTruth(Get(entry, prop::MenuCaption), Get(entry, prop::MenuChecked));
 }
 
-bool SettingsFile::ReadUnitCheck(const UnitRef& entry)
+bool SettingsFile::ReadUnitCheck(const MenuUnit& entry)
 {
-    const bool checked = ReadTruth(GetText(entry, prop::MenuCaption), GetInt(entry, prop::MenuChecked) != 0);
-    SetInt(entry, prop::MenuChecked, checked);
+    const bool checked = ReadTruth(Get(entry, prop::MenuCaption), Get(entry, prop::MenuChecked));
+    Set(entry, prop::MenuChecked, checked);
     return checked;
 }

@@ -16,12 +16,12 @@ public:
     void WriteNumber(const std::string& key, double value);
     double ReadNumber(const std::string& key, double defaultValue);
     // A menu entry's check mark, stored under its caption.
-    void WriteUnitCheck(const UnitRef& entry);
-    bool ReadUnitCheck(const UnitRef& entry);
+    void WriteUnitCheck(const MenuUnit& entry);
+    bool ReadUnitCheck(const MenuUnit& entry);
     // A window's position state and, when it is shown normally, its rectangle;
     // an empty section keeps the current one.
-    void WriteWindowPlacement(const UnitRef& window, const std::string& section);
-    void ReadWindowPlacement(const UnitRef& window, const std::string& section);
+    void WriteWindowPlacement(const WindowUnit& window, const std::string& section);
+    void ReadWindowPlacement(const WindowUnit& window, const std::string& section);
 
 private:
     void WriteText(const std::string& key, const std::string& value);

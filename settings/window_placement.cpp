@@ -55,7 +55,7 @@ Rect PlacementOnScreen(Rect stored, const std::vector<Rect>& screens, const Rect
     return stored;
 }
 
-void SettingsFile::WriteWindowPlacement(const UnitRef& window, const std::string& section)
+void SettingsFile::WriteWindowPlacement(const WindowUnit& window, const std::string& section)
 {
     if (!section.empty())
         SetSection(section);
@@ -63,13 +63,13 @@ void SettingsFile::WriteWindowPlacement(const UnitRef& window, const std::string
     WriteNumber("位置", state);
     if (state > start_position::Centred)
         return;
-    WriteNumber("左边", GetInt(window, prop::Left));
-    WriteNumber("顶边", GetInt(window, prop::Top));
-    WriteNumber("宽度", GetInt(window, prop::Width));
-    WriteNumber("高度", GetInt(window, prop::Height));
+    WriteNumber("左边", Get(window, prop::Left));
+    WriteNumber("顶边", Get(window, prop::Top));
+    WriteNumber("宽度", Get(window, prop::Width));
+    WriteNumber("高度", Get(window, prop::Height));
 }
 
-void SettingsFile::ReadWindowPlacement(const UnitRef& window, const std::string& section)
+void SettingsFile::ReadWindowPlacement(const WindowUnit& window, const std::string& section)
 {
     if (!section.empty())
         SetSection(section);
@@ -79,10 +79,10 @@ void SettingsFile::ReadWindowPlacement(const UnitRef& window, const std::string&
         return;
     }
     Rect stored;
-    stored.left = ToInt32Clamped(ReadNumber("左边", GetInt(window, prop::Left)));
-    stored.top = ToInt32Clamped(ReadNumber("顶边", GetInt(window, prop::Top)));
-    stored.width = ToInt32Clamped(ReadNumber("宽度", GetInt(window, prop::Width)));
-    stored.height = ToInt32Clamped(ReadNumber("高度", GetInt(window, prop::Height)));
+    stored.left = ToInt32Clamped(ReadNumber("左边", Get(window, prop::Left)));
+    stored.top = ToInt32Clamped(ReadNumber("顶边", Get(window, prop::Top)));
+    stored.width = ToInt32Clamped(ReadNumber("宽度", Get(window, prop::Width)));
+    stored.height = ToInt32Clamped(ReadNumber("高度", Get(window, prop::Height)));
     const Rect placed = PlacementOnScreen(stored, ScreenAreas(), StartScreenArea());
     MoveUnit(window, placed.left, placed.top, placed.width, placed.height);
 }

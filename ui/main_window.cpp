@@ -25,7 +25,7 @@ void OnMainWindowResized()
 {
     if (!WindowInitialising)
         LayoutScene();
-    if (GetInt(标签暂停, prop::Visible))
+    if (Get(标签暂停, prop::Visible))
         PlacePauseCover();
 }
 
@@ -36,23 +36,23 @@ void ShowContextMenu()
 
 void ToggleFullScreen()
 {
-    if (GetInt(主窗口, prop::WindowBorder) != window_border::None) {
-        SavedWindowRect = {GetInt(主窗口, prop::Left), GetInt(主窗口, prop::Top), GetInt(主窗口, prop::Width),
-                           GetInt(主窗口, prop::Height)};
-        SetInt(主窗口, prop::WindowBorder, window_border::None);
+    if (Get(主窗口, prop::WindowBorder) != window_border::None) {
+        SavedWindowRect = {Get(主窗口, prop::Left), Get(主窗口, prop::Top), Get(主窗口, prop::Width),
+                           Get(主窗口, prop::Height)};
+        Set(主窗口, prop::WindowBorder, window_border::None);
         MoveUnit(主窗口, 0, 0, ScreenWidth(), ScreenHeight());
     } else {
-        SetInt(主窗口, prop::WindowBorder, window_border::Resizable);
-        SetInt(主窗口, prop::Left, SavedWindowRect.left);
-        SetInt(主窗口, prop::Top, SavedWindowRect.top);
-        SetInt(主窗口, prop::Width, SavedWindowRect.width);
-        SetInt(主窗口, prop::Height, SavedWindowRect.height);
+        Set(主窗口, prop::WindowBorder, window_border::Resizable);
+        Set(主窗口, prop::Left, SavedWindowRect.left);
+        Set(主窗口, prop::Top, SavedWindowRect.top);
+        Set(主窗口, prop::Width, SavedWindowRect.width);
+        Set(主窗口, prop::Height, SavedWindowRect.height);
     }
 }
 
 void OnMainWindowCloseQuery(EventArgs& args)
 {
-    if (GetInt(主窗口, prop::WindowBorder) == window_border::None) {
+    if (Get(主窗口, prop::WindowBorder) == window_border::None) {
         ToggleFullScreen();
         args.refuse = true;
         return;
@@ -63,7 +63,7 @@ void OnMainWindowCloseQuery(EventArgs& args)
 void CloseOnTerminationRequest()
 {
     // Out of full screen first, so the close query saves and lets the window go.
-    if (GetInt(主窗口, prop::WindowBorder) == window_border::None)
+    if (Get(主窗口, prop::WindowBorder) == window_border::None)
         ToggleFullScreen();
     CloseWindowAsUser(主窗口);
 }

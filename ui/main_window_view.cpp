@@ -18,14 +18,14 @@ public:
     void LayoutScene() override { ::LayoutScene(); }
     void NextBackground() override { ::NextBackground(); }
     void ShowStatus(int part, const std::string& text) override { SetStatusText(状态条, part, text); }
-    void RunClock(bool running) override { SetInt(GameClock, prop::Interval, running ? ClockPeriod : 0); }
+    void RunClock(bool running) override { Set(GameClock, prop::Interval, running ? ClockPeriod : 0); }
 
     void ShowPaused(bool paused) override
     {
         if (paused)
             PlacePauseCover();
-        SetInt(标签暂停, prop::Visible, paused);
-        SetInt(菜单暂停, prop::MenuChecked, paused);
+        Set(标签暂停, prop::Visible, paused);
+        Set(菜单暂停, prop::MenuChecked, paused);
     }
 
     void LiftCancelled() override { ReleaseMouse(); }
@@ -48,5 +48,5 @@ void InstallMainWindowView()
 
 void PlacePauseCover()
 {
-    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - GetInt(状态条, prop::Height));
+    MoveUnit(标签暂停, 0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - Get(状态条, prop::Height));
 }

@@ -2,7 +2,7 @@
 #include "core/main_window_units.h"
 
 // The game clock: interval 0 stopped, 1000 ms running.
-inline constexpr UnitRef GameClock = 时钟耗费时间;
+inline constexpr TimerUnit GameClock = 时钟耗费时间;
 
 // Makes the main window show the course of the game; called when it is created.
 void InstallMainWindowView();

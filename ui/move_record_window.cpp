@@ -49,5 +49,5 @@ void OpenMoveRecordWindow()
 
 void ShowMoveRecord()
 {
-    SetText(编辑框走法, prop::Content, Course.MoveRecord);
+    Set(编辑框走法, prop::Content, Course.MoveRecord);
 }

@@ -3,8 +3,8 @@
 
 // The window that shows the moves of the current game as they stood when it opened.
 inline constexpr std::int32_t MoveRecordWindowId = 0x52000002;
-inline constexpr UnitRef 走法窗口{MoveRecordWindowId, 0x06000002, UnitKind::window};
-inline constexpr UnitRef 编辑框走法{MoveRecordWindowId, 0x16000101, UnitKind::EditBox};
+inline constexpr WindowUnit 走法窗口{MoveRecordWindowId, 0x06000002};
+inline constexpr EditBoxUnit 编辑框走法{MoveRecordWindowId, 0x16000101};
 
 const WindowTemplate& MoveRecordWindowTemplate();
 // Opens the window owned by the main window, or brings it to the front.

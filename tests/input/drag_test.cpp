@@ -17,10 +17,9 @@ QWindow* Window()
     return NativeWindowOf(主窗口);
 }
 
-QRect RectOf(const UnitRef& unit)
+QRect RectOf(const LabelUnit& unit)
 {
-    return QRect(GetInt(unit, prop::Left), GetInt(unit, prop::Top), GetInt(unit, prop::Width),
-                 GetInt(unit, prop::Height));
+    return QRect(Get(unit, prop::Left), Get(unit, prop::Top), Get(unit, prop::Width), Get(unit, prop::Height));
 }
 
 QString Status(int part)
@@ -31,10 +30,10 @@ QString Status(int part)
 // The centre of a column at the height of the lifted-disk band.
 QPoint Column(int peg)
 {
-    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(PegLabel(peg), prop::Top) / 2);
+    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, Get(PegLabel(peg), prop::Top) / 2);
 }
 
-void Press(const UnitRef& disk)
+void Press(const LabelUnit& disk)
 {
     QTest::mousePress(Window(), Qt::LeftButton, {}, RectOf(disk).center());
 }
@@ -69,7 +68,7 @@ private slots:
         QCOMPARE(Status(1), QStringLiteral("0 步"));
         QCOMPARE(Status(2), QStringLiteral("游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
         TogglePause();
-        QCOMPARE(GetInt(标签暂停, prop::Visible), 0);
+        QCOMPARE(Get(标签暂停, prop::Visible), false);
     }
 
     void pressingTheBottomDiskLiftsTheTopOne()
@@ -77,8 +76,8 @@ private slots:
         Press(DiskLabel(5));
         QVERIFY(Course.Lift.DragActive);
         QCOMPARE(Course.Lift.LiftedDisk, 1);
-        QCOMPARE(GetInt(DiskLabel(1), prop::Top), DragTop);
-        QCOMPARE(DragTop, int(GetInt(PegLabel(1), prop::Top) / 2.0 - GetInt(DiskLabel(1), prop::Height) / 2.0));
+        QCOMPARE(Get(DiskLabel(1), prop::Top), DragTop);
+        QCOMPARE(DragTop, int(Get(PegLabel(1), prop::Top) / 2.0 - Get(DiskLabel(1), prop::Height) / 2.0));
         QTest::mouseRelease(Window(), Qt::LeftButton, {}, RectOf(DiskLabel(5)).center());
     }
 
@@ -86,7 +85,7 @@ private slots:
     {
         StartGame(4, 3, 1);
         Press(DiskLabel(1));
-        const UnitRef disk = DiskLabel(1);
+        const LabelUnit disk = DiskLabel(1);
         for (const int x : {ColumnWidth + 10, ColumnWidth + 30, 3 * ColumnWidth + 5}) {
             QTest::mouseMove(Window(), QPoint(x, 300));
             const QRect rect = RectOf(disk);
@@ -126,12 +125,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Course.ElapsedSeconds >= 1, 3000);
         TogglePause();
         const int paused = Course.ElapsedSeconds;
-        QCOMPARE(GetInt(GameClock, prop::Interval), 0);
+        QCOMPARE(Get(GameClock, prop::Interval), 0);
         QCOMPARE(RectOf(标签暂停), QRect(0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - 20));
-        QCOMPARE(GetInt(菜单暂停, prop::MenuChecked), 1);
+        QCOMPARE(Get(菜单暂停, prop::MenuChecked), true);
         QTest::mousePress(Window(), Qt::LeftButton, {}, QPoint(50, 50));
-        QCOMPARE(GetInt(标签暂停, prop::Visible), 0);
-        QCOMPARE(GetInt(GameClock, prop::Interval), 1000);
+        QVERIFY(!Get(标签暂停, prop::Visible));
+        QCOMPARE(Get(GameClock, prop::Interval), 1000);
         QCOMPARE(Course.ElapsedSeconds, paused);
     }
 

@@ -37,7 +37,7 @@ private slots:
     void init()
     {
         ReverseMode = false;
-        SetInt(菜单逆向模式, prop::MenuChecked, 0);
+        Set(菜单逆向模式, prop::MenuChecked, false);
     }
 
     void keysChangeTheBoard_data()
@@ -106,9 +106,9 @@ private slots:
         Course.ElapsedSeconds = 1;
         Course.ClockRunning = true;
         Key(Qt::Key_Space, Qt::ControlModifier);
-        QCOMPARE(GetInt(标签暂停, prop::Visible), 1);
+        QCOMPARE(Get(标签暂停, prop::Visible), true);
         Key(Qt::Key_Space, Qt::NoModifier);
-        QCOMPARE(GetInt(标签暂停, prop::Visible), 0);
+        QCOMPARE(Get(标签暂停, prop::Visible), false);
     }
 
     void cancellingReverseModeKeepsTheGame()
@@ -123,12 +123,12 @@ private slots:
             QStringLiteral(
                 "信息：|逆向模式，则盘片上到下的顺序是大到小，否则是小到大\n\n点击确定，将应用本设置并开始新游戏！"));
         QCOMPARE(FirstDisk(), before);
-        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), 0);
+        QCOMPARE(Get(菜单逆向模式, prop::MenuChecked), false);
         QVERIFY(!ReverseMode);
         Answer(QMessageBox::Ok);
         SwitchReverseMode();
         QVERIFY(ReverseMode);
-        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), 1);
+        QCOMPARE(Get(菜单逆向模式, prop::MenuChecked), true);
         QVERIFY(FirstDisk() != before);
         QCOMPARE(TopDisk(1), 3);
     }
@@ -137,7 +137,7 @@ private slots:
     {
         const bool mute = Course.MuteSounds;
         ToggleOption(Course.MuteSounds, 菜单静音);
-        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), int(!mute));
+        QCOMPARE(Get(菜单静音, prop::MenuChecked), !mute);
         QCOMPARE(Course.MuteSounds, !mute);
         ToggleOption(Course.MuteSounds, 菜单静音);
     }
@@ -147,23 +147,23 @@ private slots:
         Course.MoveRecord.clear();
         OpenMoveRecordWindow();
         QVERIFY(UnitExists(走法窗口));
-        QCOMPARE(GetText(编辑框走法, prop::Content), std::string());
+        QCOMPARE(Get(编辑框走法, prop::Content), std::string());
         DestroyUnit(走法窗口);
         QTRY_VERIFY(!UnitExists(走法窗口));
 
         Course.MoveRecord = "B→A\r\nB→D\r\nA→D";
         OpenMoveRecordWindow();
-        QCOMPARE(GetText(编辑框走法, prop::Content), Course.MoveRecord);
+        QCOMPARE(Get(编辑框走法, prop::Content), Course.MoveRecord);
         auto* editor = WidgetOf(编辑框走法)->findChild<QTextEdit*>();
         QVERIFY(editor->isReadOnly());
         QCOMPARE(editor->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        QCOMPARE(GetText(走法窗口, prop::Title), std::string("当前的走法记录："));
+        QCOMPARE(Get(走法窗口, prop::Title), std::string("当前的走法记录："));
         // A move made while it is open does not appear; opening again only raises it.
         Course.MoveRecord += "\r\nD→C";
         QWidget* window = WidgetOf(走法窗口);
         OpenMoveRecordWindow();
         QCOMPARE(WidgetOf(走法窗口), window);
-        QCOMPARE(GetText(编辑框走法, prop::Content), std::string("B→A\r\nB→D\r\nA→D"));
+        QCOMPARE(Get(编辑框走法, prop::Content), std::string("B→A\r\nB→D\r\nA→D"));
         DestroyUnit(走法窗口);
         QTRY_VERIFY(!UnitExists(走法窗口));
     }

@@ -55,14 +55,13 @@ QWindow* Window()
 
 QPoint Column(int peg)
 {
-    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, GetInt(PegLabel(peg), prop::Top) / 2);
+    return QPoint((peg - 1) * ColumnWidth + ColumnWidth / 2, Get(PegLabel(peg), prop::Top) / 2);
 }
 
 void Lift(int peg)
 {
-    const UnitRef disk = DiskLabel(TopDisk(peg));
-    const QRect rect(GetInt(disk, prop::Left), GetInt(disk, prop::Top), GetInt(disk, prop::Width),
-                     GetInt(disk, prop::Height));
+    const LabelUnit disk = DiskLabel(TopDisk(peg));
+    const QRect rect(Get(disk, prop::Left), Get(disk, prop::Top), Get(disk, prop::Width), Get(disk, prop::Height));
     QTest::mousePress(Window(), Qt::LeftButton, {}, rect.center());
 }
 

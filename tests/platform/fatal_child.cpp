@@ -38,12 +38,12 @@ int main(int argc, char** argv)
     if (fault == "index-below")
         return pegs[0];
     if (fault == "unloaded-window")
-        return GetInt(标签甲, prop::Left);
+        return Get(标签甲, prop::Left);
     LoadWindow(测试窗口);
     if (fault == "wrong-kind")
-        return GetInt(UnitRef{TestWindowId, 标签甲.unit, UnitKind::EditBox}, prop::Content);
+        return int(Get(EditBoxUnit{TestWindowId, 标签甲.unit}, prop::Content).size());
     if (fault == "missing-unit")
-        return int(GetText(UnitRef{TestWindowId, 0x16000999, UnitKind::Label}, prop::Caption).size());
+        return int(Get(LabelUnit{TestWindowId, 0x16000999}, prop::Caption).size());
     if (fault == "event-unit")
         return EventUnit().unit;
     std::puts("no fault");

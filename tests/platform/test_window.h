@@ -11,11 +11,11 @@
 #include "platform/units.h"
 
 inline constexpr std::int32_t TestWindowId = 0x52000100;
-inline constexpr UnitRef 测试窗口{TestWindowId, 0x06000100, UnitKind::window};
-inline constexpr UnitRef 标签甲{TestWindowId, 0x16000101, UnitKind::Label};
-inline constexpr UnitRef 标签乙{TestWindowId, 0x16000102, UnitKind::Label};
-inline constexpr UnitRef 时钟1{TestWindowId, 0x16000103, UnitKind::Timer};
-inline constexpr UnitRef 状态条1{TestWindowId, 0x16000104, UnitKind::StatusBar};
+inline constexpr WindowUnit 测试窗口{TestWindowId, 0x06000100};
+inline constexpr LabelUnit 标签甲{TestWindowId, 0x16000101};
+inline constexpr LabelUnit 标签乙{TestWindowId, 0x16000102};
+inline constexpr TimerUnit 时钟1{TestWindowId, 0x16000103};
+inline constexpr StatusBarUnit 状态条1{TestWindowId, 0x16000104};
 
 struct Seen {
     Event event;
@@ -85,7 +85,7 @@ inline WindowTemplate TestWindow()
 // A window that stays loaded throughout a test, so closing the window under
 // test never ends the program.
 inline constexpr std::int32_t AnchorWindowId = 0x52000200;
-inline constexpr UnitRef 锚窗口{AnchorWindowId, 0x06000200, UnitKind::window};
+inline constexpr WindowUnit 锚窗口{AnchorWindowId, 0x06000200};
 
 inline WindowTemplate AnchorWindow()
 {

@@ -47,10 +47,24 @@ Bytes ToBytes(const QByteArray& data)
 {
     return Bytes(data.begin(), data.end());
 }
+
+// A property can only be set on the kinds that have it, with a value of its type.
+template <typename U, typename P, typename V>
+concept Settable = requires(const U& unit, P property, V value)
+{
+    Set(unit, property, value);
+};
+static_assert(Settable<TimerUnit, decltype(prop::Interval), std::int32_t>);
+static_assert(!Settable<TimerUnit, decltype(prop::PickedColour), std::int32_t>);
+static_assert(!Settable<MenuUnit, decltype(prop::Left), std::int32_t>);
+static_assert(!Settable<LabelUnit, decltype(prop::Visible), int>);
+static_assert(!Settable<LabelUnit, decltype(prop::Caption), int>);
+static_assert(!Settable<UnitRef, decltype(prop::Caption), std::string>);
+static_assert(!Settable<TimerUnit, decltype(prop::PanelFont), Font>);
 constexpr std::int32_t MenuWindowId = 0x52000300;
-constexpr UnitRef 菜单窗口{MenuWindowId, 0x06000300, UnitKind::window};
-constexpr UnitRef 菜单文件1{MenuWindowId, 0x16000301, UnitKind::menu};
-constexpr UnitRef 菜单甲{MenuWindowId, 0x16000302, UnitKind::menu};
+constexpr WindowUnit 菜单窗口{MenuWindowId, 0x06000300};
+constexpr MenuUnit 菜单文件1{MenuWindowId, 0x16000301};
+constexpr MenuUnit 菜单甲{MenuWindowId, 0x16000302};
 
 // A window with a hidden menu of one entry, to be popped up.
 WindowTemplate MenuWindow()
@@ -103,24 +117,24 @@ private slots:
     {
         auto* timer = WidgetOf(测试窗口)->findChild<QTimer*>();
         QVERIFY(timer);
-        SetInt(时钟1, prop::Interval, 2000);
+        Set(时钟1, prop::Interval, 2000);
         QTest::qWait(400);
-        SetInt(时钟1, prop::Interval, 2000);
+        Set(时钟1, prop::Interval, 2000);
         QVERIFY(timer->remainingTime() <= 1650);
-        SetInt(时钟1, prop::Interval, 0);
+        Set(时钟1, prop::Interval, 0);
         QVERIFY(!timer->isActive());
-        SetInt(时钟1, prop::Interval, 2000);
+        Set(时钟1, prop::Interval, 2000);
         QVERIFY(timer->remainingTime() > 1650);
-        SetInt(时钟1, prop::Interval, -5);
-        QCOMPARE(GetInt(时钟1, prop::Interval), 0);
+        Set(时钟1, prop::Interval, -5);
+        QCOMPARE(Get(时钟1, prop::Interval), 0);
         QVERIFY(!timer->isActive());
     }
 
     void aRunningTimerTicks()
     {
-        SetInt(时钟1, prop::Interval, 30);
+        Set(时钟1, prop::Interval, 30);
         QTRY_VERIFY(SeenEvents().size() >= 2);
-        SetInt(时钟1, prop::Interval, 0);
+        Set(时钟1, prop::Interval, 0);
         QCOMPARE(SeenEvents().front().event, Event::Tick);
         QCOMPARE(SeenEvents().front().unit, 时钟1);
     }
@@ -140,17 +154,17 @@ private slots:
         QCOMPARE(bar->PartRect(0).width(), 100);
         QCOMPARE(bar->PartRect(1), QRect(100, 0, 50, 20));
         QCOMPARE(bar->PartRect(2).right(), bar->width() - 1);
-        QCOMPARE(GetInt(状态条1, prop::Height), 20);
-        QCOMPARE(GetInt(状态条1, prop::Top), ClientHeight(测试窗口) - 20);
+        QCOMPARE(Get(状态条1, prop::Height), 20);
+        QCOMPARE(Get(状态条1, prop::Top), ClientHeight(测试窗口) - 20);
     }
 
     void findUnitsListsTheTaggedClonesInCreationOrder()
     {
         std::vector<UnitRef> clones;
         for (const char* tag : {"112", "113", "114", "223", "224", "225", "226", "227"}) {
-            UnitRef clone;
+            LabelUnit clone;
             QVERIFY(CloneUnit(标签甲, clone));
-            SetText(clone, prop::Tag, tag);
+            Set(clone, prop::Tag, tag);
             clones.push_back(clone);
         }
         const std::int32_t list = FindUnits(测试窗口, {}, {}, 112, 222);
@@ -181,8 +195,8 @@ private slots:
 
     void clonesLieDirectlyBehindTheirSourceInCreationOrder()
     {
-        UnitRef earlier;
-        UnitRef later;
+        LabelUnit earlier;
+        LabelUnit later;
         QVERIFY(CloneUnit(标签甲, earlier));
         QVERIFY(CloneUnit(标签甲, later));
         const QObjectList& stack = WidgetOf(测试窗口)->children();
@@ -190,17 +204,17 @@ private slots:
         // Qt paints later children in front.
         QCOMPARE(stack.indexOf(WidgetOf(later)), source - 1);
         QCOMPARE(stack.indexOf(WidgetOf(earlier)), source - 2);
-        QCOMPARE(GetText(later, prop::Caption), GetText(标签甲, prop::Caption));
-        QCOMPARE(GetInt(later, prop::Width), 100);
+        QCOMPARE(Get(later, prop::Caption), Get(标签甲, prop::Caption));
+        QCOMPARE(Get(later, prop::Width), 100);
     }
 
     void aCloneOfAHiddenUnitIsHidden()
     {
-        UnitRef clone;
+        LabelUnit clone;
         QVERIFY(CloneUnit(标签乙, clone));
-        QCOMPARE(GetInt(clone, prop::Visible), 0);
+        QCOMPARE(Get(clone, prop::Visible), false);
         QVERIFY(WidgetOf(clone)->isHidden());
-        SetInt(clone, prop::Visible, 1);
+        Set(clone, prop::Visible, true);
         QVERIFY(WidgetOf(clone)->isVisible());
     }
 
@@ -239,18 +253,18 @@ private slots:
         QTest::addColumn<int>("element");
         QTest::addColumn<int>("written");
         QTest::addColumn<int>("read");
-        QTest::newRow("left beyond the limit") << prop::Left << -1 << 40000 << 32627;
-        QTest::newRow("left below the limit") << prop::Left << -1 << -40000 << -32627;
-        QTest::newRow("negative width") << prop::Width << -1 << -5 << 0;
-        QTest::newRow("huge height") << prop::Height << -1 << 99999 << 32627;
-        QTest::newRow("gradient mode 9") << prop::GradientMode << -1 << 9 << 8;
-        QTest::newRow("gradient mode -1") << prop::GradientMode << -1 << -1 << 0;
-        QTest::newRow("border style 7") << prop::LabelBorder << -1 << 7 << 6;
-        QTest::newRow("border style -1") << prop::LabelBorder << -1 << -1 << 0;
-        QTest::newRow("negative font size") << prop::LabelFont << font_element::SizePoints << -3 << 0;
-        QTest::newRow("font size 15") << prop::LabelFont << font_element::SizePoints << 15 << 15;
-        QTest::newRow("escapement past a turn") << prop::LabelFont << font_element::Escapement << 3700 << 100;
-        QTest::newRow("bold") << prop::LabelFont << font_element::Bold << 5 << 1;
+        QTest::newRow("left beyond the limit") << prop::Left.number << -1 << 40000 << 32627;
+        QTest::newRow("left below the limit") << prop::Left.number << -1 << -40000 << -32627;
+        QTest::newRow("negative width") << prop::Width.number << -1 << -5 << 0;
+        QTest::newRow("huge height") << prop::Height.number << -1 << 99999 << 32627;
+        QTest::newRow("gradient mode 9") << prop::GradientMode.number << -1 << 9 << 8;
+        QTest::newRow("gradient mode -1") << prop::GradientMode.number << -1 << -1 << 0;
+        QTest::newRow("border style 7") << prop::LabelBorder.number << -1 << 7 << 6;
+        QTest::newRow("border style -1") << prop::LabelBorder.number << -1 << -1 << 0;
+        QTest::newRow("negative font size") << prop::LabelFont.number << font_element::SizePoints << -3 << 0;
+        QTest::newRow("font size 15") << prop::LabelFont.number << font_element::SizePoints << 15 << 15;
+        QTest::newRow("escapement past a turn") << prop::LabelFont.number << font_element::Escapement << 3700 << 100;
+        QTest::newRow("bold") << prop::LabelFont.number << font_element::Bold << 5 << 1;
     }
 
     void propertiesAreClamped()
@@ -259,23 +273,21 @@ private slots:
         QFETCH(int, element);
         QFETCH(int, written);
         QFETCH(int, read);
-        SetInt(标签甲, number, written, element);
-        QCOMPARE(GetInt(标签甲, number, element), read);
+        SetUnitProperty(标签甲.window, 标签甲.unit, number, element, written);
+        QCOMPARE(std::get<std::int32_t>(GetUnitProperty(标签甲.window, 标签甲.unit, number, element)), read);
     }
 
     void fontFacesOutsideOneTo31BytesBecomeSong()
     {
-        SetUnitProperty(标签甲.window, 标签甲.unit, prop::LabelFont, font_element::Face, std::string("AR PL UMing CN"));
-        QCOMPARE(std::get<std::string>(GetUnitProperty(标签甲.window, 标签甲.unit, prop::LabelFont, 6)),
-                 std::string("AR PL UMing CN"));
+        Set(标签甲, prop::LabelFont, font_part::Face, "AR PL UMing CN");
+        QCOMPARE(Get(标签甲, prop::LabelFont, font_part::Face), std::string("AR PL UMing CN"));
         for (const std::string& face : {std::string(), std::string(32, 'x')}) {
-            SetUnitProperty(标签甲.window, 标签甲.unit, prop::LabelFont, font_element::Face, face);
-            QCOMPARE(std::get<std::string>(GetUnitProperty(标签甲.window, 标签甲.unit, prop::LabelFont, 6)),
-                     std::string("宋体"));
+            Set(标签甲, prop::LabelFont, font_part::Face, face);
+            QCOMPARE(Get(标签甲, prop::LabelFont, font_part::Face), std::string("宋体"));
         }
         // Twelve points are sixteen pixels at 96 dots per inch.
-        SetInt(标签甲, prop::LabelFont, 12, font_element::SizePoints);
-        QCOMPARE(std::get<Font>(GetUnitProperty(标签甲.window, 标签甲.unit, prop::LabelFont)).height, -16);
+        Set(标签甲, prop::LabelFont, font_part::SizePoints, 12);
+        QCOMPARE(Get(标签甲, prop::LabelFont).height, -16);
     }
 
     void textExtentsAgreeWithTheFontMetrics()
@@ -319,7 +331,7 @@ private slots:
 
     void aPressOnADisabledUnitReachesTheWindow()
     {
-        SetInt(标签甲, prop::Disabled, 1);
+        Set(标签甲, prop::Disabled, true);
         QTest::mousePress(NativeWindowOf(测试窗口), Qt::RightButton, {}, QPoint(20, 20));
         QCOMPARE(SeenEvents().size(), std::size_t(1));
         QCOMPARE(SeenEvents().front().event, Event::RightDown);
@@ -329,7 +341,7 @@ private slots:
 
     void aCloneDestroyedInItsOwnHandlerLeavesTheHandlerWhole()
     {
-        UnitRef clone;
+        LabelUnit clone;
         QVERIFY(CloneUnit(标签甲, clone));
         bool stillTheSameUnit = false;
         bool gone = false;
@@ -341,7 +353,7 @@ private slots:
                                                            gone = !UnitExists(self);
                                                            stillTheSameUnit = EventUnit() == self;
                                                        }}};
-        SetInt(clone, prop::Left, 200);
+        Set(clone, prop::Left, 200);
         QTest::mousePress(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(210, 20));
         QVERIFY(gone);
         QVERIFY(stillTheSameUnit);
@@ -367,7 +379,7 @@ private slots:
 
     void aUnitDestroyedDuringItsHandlersWaitLivesUntilTheHandlerEnds()
     {
-        UnitRef clone;
+        LabelUnit clone;
         QVERIFY(CloneUnit(标签甲, clone));
         QPointer<QWidget> widget = WidgetOf(clone);
         bool aliveAfterTheWait = false;
@@ -382,7 +394,7 @@ private slots:
                                                                              }
                                                                              aliveAfterTheWait = !widget.isNull();
                                                                          }}};
-        SetInt(clone, prop::Left, 200);
+        Set(clone, prop::Left, 200);
         QTest::mousePress(NativeWindowOf(测试窗口), Qt::LeftButton, {}, QPoint(210, 20));
         QVERIFY(aliveAfterTheWait);
         QVERIFY(!UnitExists(clone));
@@ -423,7 +435,7 @@ private slots:
         // Cut off inside the image data: what was decoded is shown.
         QCOMPARE(DecodePicture(ToBytes(jpeg.left(jpeg.size() * 3 / 4))).size(), QSize(64, 48));
 
-        SetBytes(测试窗口, prop::WindowPicture, ToBytes(jpeg.left(100)));
+        Set(测试窗口, prop::WindowPicture, ToBytes(jpeg.left(100)));
         QVERIFY(!WidgetOf(测试窗口)->grab().isNull());
         QVERIFY(UnitExists(测试窗口));
     }

@@ -15,7 +15,7 @@
 namespace {
 Bytes Picture()
 {
-    return std::get<Bytes>(GetUnitProperty(主窗口.window, 主窗口.unit, prop::WindowPicture));
+    return Get(主窗口, prop::WindowPicture);
 }
 
 // A small JPEG of one colour, written to a file; returns its bytes.

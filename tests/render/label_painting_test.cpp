@@ -8,10 +8,10 @@
 
 namespace {
 constexpr std::int32_t PaintWindowId = 0x52000300;
-constexpr UnitRef 画窗{PaintWindowId, 0x06000300, UnitKind::window};
-constexpr UnitRef 渐变标签{PaintWindowId, 0x16000301, UnitKind::Label};
-constexpr UnitRef 素标签{PaintWindowId, 0x16000302, UnitKind::Label};
-constexpr UnitRef 越界标签{PaintWindowId, 0x16000303, UnitKind::Label};
+constexpr WindowUnit 画窗{PaintWindowId, 0x06000300};
+constexpr LabelUnit 渐变标签{PaintWindowId, 0x16000301};
+constexpr LabelUnit 素标签{PaintWindowId, 0x16000302};
+constexpr LabelUnit 越界标签{PaintWindowId, 0x16000303};
 
 constexpr Colour Back = Rgb(10, 20, 30);
 constexpr Colour Red = Rgb(255, 0, 0);
@@ -44,13 +44,13 @@ WindowTemplate PaintWindow()
     return window;
 }
 
-void ApplyLook(const UnitRef& label, int border, int mode, Colour first, Colour second, Colour third)
+void ApplyLook(const LabelUnit& label, int border, int mode, Colour first, Colour second, Colour third)
 {
-    SetInt(label, prop::LabelBorder, border);
-    SetInt(label, prop::GradientColour1, first);
-    SetInt(label, prop::GradientColour2, second);
-    SetInt(label, prop::GradientColour3, third);
-    SetInt(label, prop::GradientMode, mode);
+    Set(label, prop::LabelBorder, border);
+    Set(label, prop::GradientColour1, first);
+    Set(label, prop::GradientColour2, second);
+    Set(label, prop::GradientColour3, third);
+    Set(label, prop::GradientMode, mode);
 }
 
 QImage Grab(const UnitRef& label, int width, int height)
@@ -210,7 +210,7 @@ private slots:
         ApplyLook(渐变标签, 0, 8, Red, Teal, Plum);
         const QImage eight = Grab(渐变标签, 70, 30);
         QCOMPARE(PixelAt(eight, 0, 29), Red);
-        SetInt(渐变标签, prop::GradientMode, 9);
+        Set(渐变标签, prop::GradientMode, 9);
         QCOMPARE(Grab(渐变标签, 70, 30), eight);
     }
 
@@ -267,7 +267,7 @@ private slots:
         // Sunken edges are dark at the top left and light at the bottom right; raised ones the other way.
         const auto light = [&image](int x, int y) { return ToQColor(PixelAt(image, x, y)).lightness(); };
         for (const int border : {1, 2, 3}) {
-            SetInt(渐变标签, prop::LabelBorder, border);
+            Set(渐变标签, prop::LabelBorder, border);
             image = Grab(渐变标签, 40, 20);
             QCOMPARE(light(0, 5) < light(39, 5), border != 2);
             QCOMPARE(light(5, 0) < light(5, 19), border != 2);
@@ -278,9 +278,9 @@ private slots:
     {
         ApplyLook(渐变标签, 6, 3, Red, Teal, Plum);
         const QImage six = Grab(渐变标签, 80, 30);
-        SetInt(渐变标签, prop::LabelBorder, 7);
+        Set(渐变标签, prop::LabelBorder, 7);
         QCOMPARE(Grab(渐变标签, 80, 30), six);
-        SetInt(渐变标签, prop::GradientMode, 8);
+        Set(渐变标签, prop::GradientMode, 8);
         QCOMPARE(Grab(越界标签, 80, 30), Grab(渐变标签, 80, 30));
     }
 
@@ -289,16 +289,16 @@ private slots:
         ApplyLook(渐变标签, 0, 1, Red, Teal, Plum);
         const QImage first = Grab(渐变标签, 60, 40);
         QCOMPARE(PixelAt(Grab(渐变标签, 60, 80), 0, 40), Teal);
-        SetInt(渐变标签, prop::GradientColour1, Teal);
+        Set(渐变标签, prop::GradientColour1, Teal);
         QCOMPARE(PixelAt(Grab(渐变标签, 60, 40), 0, 0), Teal);
-        SetInt(渐变标签, prop::GradientColour1, Red);
-        SetText(渐变标签, prop::Caption, "盘");
-        SetInt(渐变标签, prop::LabelFont, 20, font_element::SizePoints);
+        Set(渐变标签, prop::GradientColour1, Red);
+        Set(渐变标签, prop::Caption, "盘");
+        Set(渐变标签, prop::LabelFont, font_part::SizePoints, 20);
         const QImage captioned = Grab(渐变标签, 60, 40);
         QVERIFY(captioned != first);
-        SetInt(渐变标签, prop::LabelFont, 1, font_element::Bold);
+        Set(渐变标签, prop::LabelFont, font_part::Bold, true);
         QVERIFY(Grab(渐变标签, 60, 40) != captioned);
-        SetText(渐变标签, prop::Caption, "");
+        Set(渐变标签, prop::Caption, "");
         QCOMPARE(Grab(渐变标签, 60, 40), first);
     }
 };

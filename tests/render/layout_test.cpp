@@ -12,10 +12,9 @@
 #include "ui/main_window_template.h"
 
 namespace {
-QRect RectOf(const UnitRef& unit)
+QRect RectOf(const LabelUnit& unit)
 {
-    return QRect(GetInt(unit, prop::Left), GetInt(unit, prop::Top), GetInt(unit, prop::Width),
-                 GetInt(unit, prop::Height));
+    return QRect(Get(unit, prop::Left), Get(unit, prop::Top), Get(unit, prop::Width), Get(unit, prop::Height));
 }
 
 // Builds a board and lays it out for a client area of the given size.
@@ -69,7 +68,7 @@ private slots:
         MoveDisk(1, 2, TopDisk(1));
         LayoutScene();
         const SceneGeometry scene =
-            ComputeScene({client.width(), client.height(), GetInt(状态条, prop::Height), pegs, disks, reverse}, Pegs,
+            ComputeScene({client.width(), client.height(), Get(状态条, prop::Height), pegs, disks, reverse}, Pegs,
                          FitFontToHeight, FitFontToWidth);
         // A label holds no font size below 0.
         const int diskFont = std::max(scene.DiskFont, 0);
@@ -78,11 +77,11 @@ private slots:
         QCOMPARE(RectOf(标签基), ToQRect(scene.Base));
         for (int k = 1; k <= disks; ++k) {
             QCOMPARE(RectOf(DiskLabel(k)), ToQRect(*scene.Disks[k]));
-            QCOMPARE(GetInt(DiskLabel(k), prop::LabelFont, font_element::SizePoints), diskFont);
+            QCOMPARE(Get(DiskLabel(k), prop::LabelFont, font_part::SizePoints), diskFont);
         }
         for (int i = 1; i <= pegs; ++i) {
             QCOMPARE(RectOf(PegLabel(i)), ToQRect(scene.Pegs[i]));
-            QCOMPARE(GetInt(PegLabel(i), prop::LabelFont, font_element::SizePoints), pegFont);
+            QCOMPARE(Get(PegLabel(i), prop::LabelFont, font_part::SizePoints), pegFont);
         }
     }
 
@@ -111,12 +110,12 @@ private slots:
         QVERIFY(!UnitExists(oldDisk));
         QCOMPARE(UnitListCount(FindUnits(主窗口, {}, "标签", FirstPegTag)), pegs + 3);
         for (int i = 1; i <= pegs; ++i) {
-            QCOMPARE(GetText(PegLabel(i), prop::Caption), PegLetter(i));
-            QCOMPARE(GetText(PegLabel(i), prop::Tag), std::to_string(111 + i));
+            QCOMPARE(Get(PegLabel(i), prop::Caption), PegLetter(i));
+            QCOMPARE(Get(PegLabel(i), prop::Tag), std::to_string(111 + i));
             QCOMPARE(StyleFromLabel(PegLabel(i)), i == mainPeg ? GameSettings.MainPegStyle : GameSettings.PegStyle);
         }
-        QCOMPARE(GetText(DiskLabel(2), prop::Tag), std::string("224"));
-        QCOMPARE(GetText(DiskLabel(2), prop::Caption), std::string("2"));
+        QCOMPARE(Get(DiskLabel(2), prop::Tag), std::string("224"));
+        QCOMPARE(Get(DiskLabel(2), prop::Caption), std::string("2"));
         QCOMPARE(StyleFromLabel(DiskLabel(2)), GameSettings.DiskStyle);
     }
 
@@ -139,7 +138,7 @@ private slots:
             WidgetOf(PegLabel(i))->installEventFilter(&counter);
         LayoutScene();
         QCOMPARE(counter.moves, 0);
-        QCOMPARE(RectOf(DiskLabel(1)).bottom() + 1, GetInt(标签基, prop::Top));
+        QCOMPARE(RectOf(DiskLabel(1)).bottom() + 1, Get(标签基, prop::Top));
     }
 
     void aStyleAppliedReadsBackClamped()
@@ -164,10 +163,10 @@ private slots:
         QVERIFY(FitFontToHeight(1) <= 0);
         // One point below the largest size whose bold "灵" fits.
         const int size = FitFontToHeight(30);
-        SetInt(画板1, prop::PanelFont, 1, font_element::Bold);
-        SetInt(画板1, prop::PanelFont, size + 1, font_element::SizePoints);
+        Set(画板1, prop::PanelFont, font_part::Bold, true);
+        Set(画板1, prop::PanelFont, font_part::SizePoints, size + 1);
         QVERIFY(TextHeight(画板1, "灵") <= 30);
-        SetInt(画板1, prop::PanelFont, size + 2, font_element::SizePoints);
+        Set(画板1, prop::PanelFont, font_part::SizePoints, size + 2);
         QVERIFY(TextHeight(画板1, "灵") > 30);
     }
 };

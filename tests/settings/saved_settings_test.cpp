@@ -86,7 +86,9 @@ QStringList TableLines()
             for (const StylePart& part : StyleParts)
                 lines << Text(setting.key) + Text(part.suffix);
             break;
-        case SettingKind::MenuCheck: lines << QString::fromStdString(GetText(setting.unit, prop::MenuCaption)); break;
+        case SettingKind::MenuCheck:
+            lines << QString::fromStdString(Get(AsUnit<UnitKind::menu>(setting.unit), prop::MenuCaption));
+            break;
         case SettingKind::WindowPlacement:
             lines << "位置"
                   << "左边"
@@ -141,9 +143,9 @@ private slots:
         QCOMPARE(GameSettings.MainPegStyle, TemplateMainPeg);
         QCOMPARE(GameSettings.DiskStyle, TemplateDisks);
         QCOMPARE(GameSettings.BaseStyle, TemplateBase);
-        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), 0);
-        QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked), 1);
-        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), 0);
+        QCOMPARE(Get(菜单静音, prop::MenuChecked), false);
+        QCOMPARE(Get(菜单正确放下方计一步, prop::MenuChecked), true);
+        QCOMPARE(Get(菜单逆向模式, prop::MenuChecked), false);
         QVERIFY(IsOccupied(Pegs[2].Slots[5]));
         QVERIFY(!QFile::exists(QString::fromStdString(TestSettingsPath())));
     }
@@ -237,8 +239,8 @@ private slots:
         Reopen();
         QCOMPARE(GameSettings.DiskStyle.GradientMode, gradient);
         QCOMPARE(GameSettings.DiskStyle.BorderStyle, border);
-        QCOMPARE(GetInt(DiskLabel(1), prop::GradientMode), paintedGradient);
-        QCOMPARE(GetInt(DiskLabel(1), prop::LabelBorder), paintedBorder);
+        QCOMPARE(Get(DiskLabel(1), prop::GradientMode), paintedGradient);
+        QCOMPARE(Get(DiskLabel(1), prop::LabelBorder), paintedBorder);
         CloseByPlayer();
         QCOMPARE(Stored("渐变颜色", "横.渐变"), std::to_string(gradient));
         QCOMPARE(Stored("渐变颜色", "横.边框"), std::to_string(border));
@@ -290,9 +292,9 @@ private slots:
         QFETCH(bool, reverse);
         WriteSettings("[综合]\r\n" + general.toStdString() + "\r\n");
         Reopen();
-        QCOMPARE(GetInt(菜单静音, prop::MenuChecked) != 0, mute);
-        QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked) != 0, countOnlyCorrect);
-        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked) != 0, reverse);
+        QCOMPARE(Get(菜单静音, prop::MenuChecked), mute);
+        QCOMPARE(Get(菜单正确放下方计一步, prop::MenuChecked), countOnlyCorrect);
+        QCOMPARE(Get(菜单逆向模式, prop::MenuChecked), reverse);
         QCOMPARE(ReverseMode, reverse);
     }
 
@@ -307,9 +309,9 @@ private slots:
         NewGame(new_game::Redraw);
         GameSettings.BaseStyle.Colour2 = NoColour;
         GameSettings.BackgroundIndex = 7;
-        SetInt(菜单静音, prop::MenuChecked, 1);
+        Set(菜单静音, prop::MenuChecked, true);
         MoveUnit(主窗口, 40, 50, 500, 400);
-        const auto number = [](int prop) { return std::to_string(GetInt(主窗口, prop)); };
+        const auto number = [](auto property) { return std::to_string(Get(主窗口, property)); };
         const std::string window = "位置=0\r\n左边=" + number(prop::Left) + "\r\n顶边=" + number(prop::Top) +
                                    "\r\n宽度=" + number(prop::Width) + "\r\n高度=" + number(prop::Height) + "\r\n";
         CloseByPlayer();
@@ -330,11 +332,11 @@ private slots:
         QCOMPARE(GameSettings.MainPeg, 1);
         QCOMPARE(GameSettings.BaseStyle.Colour2, NoColour);
         QCOMPARE(GameSettings.BackgroundIndex, 7);
-        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), 1);
-        QCOMPARE(GetInt(主窗口, prop::Left), 40);
-        QCOMPARE(GetInt(主窗口, prop::Top), 50);
-        QCOMPARE(GetInt(主窗口, prop::Width), 500);
-        QCOMPARE(GetInt(主窗口, prop::Height), 400);
+        QCOMPARE(Get(菜单静音, prop::MenuChecked), true);
+        QCOMPARE(Get(主窗口, prop::Left), 40);
+        QCOMPARE(Get(主窗口, prop::Top), 50);
+        QCOMPARE(Get(主窗口, prop::Width), 500);
+        QCOMPARE(Get(主窗口, prop::Height), 400);
     }
 
     void anEmptyFileIsWrittenInTheOrderOfTheTable()
@@ -360,11 +362,11 @@ private slots:
         GameSettings.MainPeg = 6;
         GameSettings.DiskCount = 9;
         GameSettings.BackgroundIndex = 4;
-        for (const UnitRef& entry : {菜单静音, 菜单正确放下方计一步, 菜单逆向模式})
-            SetInt(entry, prop::MenuChecked, GetInt(entry, prop::MenuChecked) == 0);
+        for (const MenuUnit& entry : {菜单静音, 菜单正确放下方计一步, 菜单逆向模式})
+            Set(entry, prop::MenuChecked, !Get(entry, prop::MenuChecked));
         const GameSettingsRecord written = GameSettings;
-        const int checks[] = {GetInt(菜单静音, prop::MenuChecked), GetInt(菜单正确放下方计一步, prop::MenuChecked),
-                              GetInt(菜单逆向模式, prop::MenuChecked)};
+        const bool checks[] = {Get(菜单静音, prop::MenuChecked), Get(菜单正确放下方计一步, prop::MenuChecked),
+                               Get(菜单逆向模式, prop::MenuChecked)};
         QVERIFY(!ReverseMode);
         CloseByPlayer();
         Reopen();
@@ -376,9 +378,9 @@ private slots:
         QCOMPARE(GameSettings.MainPeg, written.MainPeg);
         QCOMPARE(GameSettings.DiskCount, written.DiskCount);
         QCOMPARE(GameSettings.BackgroundIndex, written.BackgroundIndex);
-        QCOMPARE(GetInt(菜单静音, prop::MenuChecked), checks[0]);
-        QCOMPARE(GetInt(菜单正确放下方计一步, prop::MenuChecked), checks[1]);
-        QCOMPARE(GetInt(菜单逆向模式, prop::MenuChecked), checks[2]);
+        QCOMPARE(Get(菜单静音, prop::MenuChecked), checks[0]);
+        QCOMPARE(Get(菜单正确放下方计一步, prop::MenuChecked), checks[1]);
+        QCOMPARE(Get(菜单逆向模式, prop::MenuChecked), checks[2]);
         QVERIFY(ReverseMode);
     }
 
@@ -402,10 +404,10 @@ private slots:
         WriteSettings("[主窗口]\r\n位置=0\r\n左边=-30000\r\n顶边=90000\r\n宽度=20\r\n高度=10\r\n");
         Reopen();
         const Rect placed = PlacementOnScreen({-30000, 90000, 20, 10}, ScreenAreas(), StartScreenArea());
-        QCOMPARE(GetInt(主窗口, prop::Width), MinPlacementWidth);
-        QCOMPARE(GetInt(主窗口, prop::Height), MinPlacementHeight);
-        QCOMPARE(GetInt(主窗口, prop::Left), placed.left);
-        QCOMPARE(GetInt(主窗口, prop::Top), placed.top);
+        QCOMPARE(Get(主窗口, prop::Width), MinPlacementWidth);
+        QCOMPARE(Get(主窗口, prop::Height), MinPlacementHeight);
+        QCOMPARE(Get(主窗口, prop::Left), placed.left);
+        QCOMPARE(Get(主窗口, prop::Top), placed.top);
         QVERIFY(placed.left >= 0 && placed.top >= 0);
     }
 

@@ -170,9 +170,9 @@ private slots:
         QCOMPARE(Shown(编辑框主柱), "4");
         QCOMPARE(GameSettings.MainPeg, 4);
         QCOMPARE(WidgetOf(设置窗口)->windowTitle(), "设置游戏参数");
-        QCOMPARE(GetInt(组合框修改对象, prop::Selected), 0);
-        QCOMPARE(GetInt(组合框渐变, prop::Selected), GameSettings.PegStyle.GradientMode);
-        QCOMPARE(GetInt(颜色选择器1, prop::PickedColour), GameSettings.PegStyle.Colour1);
+        QCOMPARE(Get(组合框修改对象, prop::Selected), 0);
+        QCOMPARE(Get(组合框渐变, prop::Selected), GameSettings.PegStyle.GradientMode);
+        QCOMPARE(Get(颜色选择器1, prop::PickedColour), GameSettings.PegStyle.Colour1);
     }
 
     void opensOnceFromTheKeyAndTheMenu()
@@ -351,19 +351,19 @@ private slots:
     void aNewGradientRecoloursEveryDiskAndTheGameGoesOn()
     {
         QTest::mouseClick(WidgetOf(DiskLabel(1)), Qt::LeftButton);
-        QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
+        QCOMPARE(Get(时钟耗费时间, prop::Interval), 1000);
         const int steps = Course.StepCount;
         const int before = NewGamesSoFar();
         const UnitRef top = DiskLabel(1);
         Choose(组合框修改对象, 2);
-        QCOMPARE(GetInt(组合框渐变, prop::Selected), GameSettings.DiskStyle.GradientMode);
+        QCOMPARE(Get(组合框渐变, prop::Selected), GameSettings.DiskStyle.GradientMode);
         Choose(组合框渐变, 6);
         QCOMPARE(GameSettings.DiskStyle.GradientMode, 6);
         for (const ElementStyle& style : DiskStyles())
             QCOMPARE(style, GameSettings.DiskStyle);
         QCOMPARE(NewGamesSoFar(), before);
         QCOMPARE(Course.StepCount, steps);
-        QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 1000);
+        QCOMPARE(Get(时钟耗费时间, prop::Interval), 1000);
         QCOMPARE(DiskLabel(1), top);
         QCOMPARE(GameSettings.PegStyle.GradientMode, 2);
     }
@@ -388,9 +388,9 @@ private slots:
         const ElementStyle pegs = GameSettings.PegStyle;
         const ElementStyle mainPeg = GameSettings.MainPegStyle;
         Choose(组合框修改对象, 1);
-        QCOMPARE(GetInt(颜色选择器1, prop::PickedColour), mainPeg.Colour1);
-        QCOMPARE(GetInt(颜色选择器2, prop::PickedColour), mainPeg.Colour2);
-        QCOMPARE(GetInt(组合框渐变, prop::Selected), mainPeg.GradientMode);
+        QCOMPARE(Get(颜色选择器1, prop::PickedColour), mainPeg.Colour1);
+        QCOMPARE(Get(颜色选择器2, prop::PickedColour), mainPeg.Colour2);
+        QCOMPARE(Get(组合框渐变, prop::Selected), mainPeg.GradientMode);
         QCOMPARE(GameSettings.PegStyle, pegs);
         QCOMPARE(GameSettings.MainPegStyle, mainPeg);
         QCOMPARE(StyleFromLabel(PegLabel(4)), mainPeg);
@@ -416,8 +416,8 @@ private slots:
         GameSettings.DiskStyle.BorderStyle = 6;
         GameSettings.DiskStyle.GradientMode = 9;
         Choose(组合框修改对象, 2);
-        QCOMPARE(GetInt(组合框边框, prop::Selected), -1);
-        QCOMPARE(GetInt(组合框渐变, prop::Selected), -1);
+        QCOMPARE(Get(组合框边框, prop::Selected), -1);
+        QCOMPARE(Get(组合框渐变, prop::Selected), -1);
         PickColour(颜色选择器1, "swatch29");
         QTRY_COMPARE(GameSettings.DiskStyle.Colour1, Rgb(0, 0, 255));
         QCOMPARE(GameSettings.DiskStyle.BorderStyle, 6);

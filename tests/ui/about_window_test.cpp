@@ -18,7 +18,7 @@
 #include "ui/help_texts.h"
 #include "ui/main_window_fixture.h"
 
-Q_DECLARE_METATYPE(UnitRef)
+Q_DECLARE_METATYPE(HyperLinkerUnit)
 
 namespace {
 // The about window's client area begins inside its dialog frame (3 pixels)
@@ -41,7 +41,7 @@ QPoint CentreOf(const UnitRef& unit)
 
 QPoint OuterTopLeft()
 {
-    return {GetInt(关于窗口, prop::Left), GetInt(关于窗口, prop::Top)};
+    return {Get(关于窗口, prop::Left), Get(关于窗口, prop::Top)};
 }
 
 void OpenByMenu()
@@ -161,15 +161,15 @@ private slots:
         OpenAboutWindow();
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(关于窗口)));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(GetInt(关于窗口, prop::Width), 419);
-        QCOMPARE(GetInt(关于窗口, prop::Height), 328);
+        QCOMPARE(Get(关于窗口, prop::Width), 419);
+        QCOMPARE(Get(关于窗口, prop::Height), 328);
         QCOMPARE(OuterTopLeft(), QPoint((screen.width() - 419) / 2, (screen.height() - 328) / 2));
         QVERIFY(WidgetOf(关于窗口)->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(ClientWidth(关于窗口), 419 - 2 * ClientOrigin.x());
         QCOMPARE(ClientHeight(关于窗口), 328 - 2 * ClientOrigin.y());
         // Units keep their template places in the client area.
-        QCOMPARE(GetInt(图片框1, prop::Left), 8);
-        QCOMPARE(GetInt(图片框1, prop::Top), 94);
+        QCOMPARE(Get(图片框1, prop::Left), 8);
+        QCOMPARE(Get(图片框1, prop::Top), 94);
         QCOMPARE(WidgetOf(图片框1)->pos(), QPoint(8, 94) + ClientOrigin);
     }
 
@@ -288,7 +288,7 @@ private slots:
 
     void linksOpenTheGamesOwnAddresses_data()
     {
-        QTest::addColumn<UnitRef>("link");
+        QTest::addColumn<HyperLinkerUnit>("link");
         QTest::addColumn<bool>("mail");
         QTest::newRow("超级链接框1") << 超级链接框1 << false;
         QTest::newRow("超级链接框2") << 超级链接框2 << false;
@@ -300,7 +300,7 @@ private slots:
 
     void linksOpenTheGamesOwnAddresses()
     {
-        QFETCH(UnitRef, link);
+        QFETCH(HyperLinkerUnit, link);
         QFETCH(bool, mail);
         OpenAboutWindow();
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(关于窗口)));

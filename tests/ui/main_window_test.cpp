@@ -14,8 +14,7 @@
 namespace {
 Rect OuterRect()
 {
-    return {GetInt(主窗口, prop::Left), GetInt(主窗口, prop::Top), GetInt(主窗口, prop::Width),
-            GetInt(主窗口, prop::Height)};
+    return {Get(主窗口, prop::Left), Get(主窗口, prop::Top), Get(主窗口, prop::Width), Get(主窗口, prop::Height)};
 }
 
 QMenu* OpenContextMenu(QPoint at)
@@ -58,8 +57,8 @@ private slots:
         QCOMPARE(rect.height, 434);
         QCOMPARE(rect.left, (screen.width() - 619) / 2);
         QCOMPARE(rect.top, (screen.height() - 434) / 2);
-        QCOMPARE(GetText(主窗口, prop::Title).rfind("Korvel·汉诺塔(Torvane) v2.0 - ", 0), 0u);
-        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::Resizable);
+        QCOMPARE(Get(主窗口, prop::Title).rfind("Korvel·汉诺塔(Torvane) v2.0 - ", 0), 0u);
+        QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::Resizable);
     }
 
     void showsItsBackgroundPictureStretched()
@@ -78,11 +77,12 @@ private slots:
         QCOMPARE(UnitListCount(list), std::int32_t(expected.size()) + 3 + 5);
         for (std::size_t i = 0; i < expected.size(); ++i)
             QCOMPARE(UnitListItem(list, std::int32_t(i)), expected[i]);
-        for (const UnitRef& hidden : {画板1, 标签暂停, 标签横, 标签柱})
-            QCOMPARE(GetInt(hidden, prop::Visible), 0);
-        QCOMPARE(GetInt(标签基, prop::Visible), 1);
-        QCOMPARE(GetInt(标签柱, prop::Disabled), 1);
-        QCOMPARE(GetInt(时钟耗费时间, prop::Interval), 0);
+        QCOMPARE(Get(画板1, prop::Visible), false);
+        for (const LabelUnit& hidden : {标签暂停, 标签横, 标签柱})
+            QCOMPARE(Get(hidden, prop::Visible), false);
+        QCOMPARE(Get(标签基, prop::Visible), true);
+        QCOMPARE(Get(标签柱, prop::Disabled), true);
+        QCOMPARE(Get(时钟耗费时间, prop::Interval), 0);
         // The cover is in front of the disks, the disks in front of the pegs, the pegs in front of the base.
         const QObjectList& stack = WidgetOf(主窗口)->children();
         QVERIFY(stack.indexOf(WidgetOf(标签暂停)) > stack.indexOf(WidgetOf(标签横)));
@@ -128,20 +128,20 @@ private slots:
         }
     }
 
-    void aRightPressOnTheBaseOpensNoMenu() { QVERIFY(!OpenContextMenu(QPoint(10, GetInt(标签基, prop::Top) + 5))); }
+    void aRightPressOnTheBaseOpensNoMenu() { QVERIFY(!OpenContextMenu(QPoint(10, Get(标签基, prop::Top) + 5))); }
 
     void doubleClickingTwiceRestoresTheWindow()
     {
         MoveUnit(主窗口, 40, 30, 500, 400);
         const Rect before = OuterRect();
         DoubleClickBackground();
-        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::None);
+        QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::None);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(OuterRect(), (Rect{0, 0, screen.width(), screen.height()}));
         QCOMPARE(SavedWindowRect, before);
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
         DoubleClickBackground();
-        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::Resizable);
+        QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::Resizable);
         QCOMPARE(OuterRect(), before);
     }
 
@@ -153,7 +153,7 @@ private slots:
         QTest::keyClick(NativeWindowOf(主窗口), Qt::Key_Escape);
         QTest::qWait(50);
         QVERIFY(UnitExists(主窗口));
-        QCOMPARE(GetInt(主窗口, prop::WindowBorder), window_border::Resizable);
+        QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::Resizable);
         QCOMPARE(OuterRect(), before);
     }
 
@@ -177,7 +177,7 @@ private slots:
 
     void thePauseCoverKeepsCoveringTheBoardWhenResized()
     {
-        SetInt(标签暂停, prop::Visible, 1);
+        Set(标签暂停, prop::Visible, true);
         MoveUnit(主窗口, std::nullopt, std::nullopt, 700, 500);
         QCOMPARE(WidgetOf(标签暂停)->geometry(), QRect(0, 0, ClientWidth(主窗口), ClientHeight(主窗口) - 20));
         MoveUnit(主窗口, std::nullopt, std::nullopt, 400, 300);
