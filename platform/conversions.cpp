@@ -1,7 +1,5 @@
 #include "platform/conversions.h"
 
-#include "platform/fatal.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -304,19 +302,4 @@ double RoundDecimal(double x, std::int32_t places)
         rounded = RoundHalfUp(a);
     }
     return std::copysign(rounded, x);
-}
-
-std::int32_t WholePart(double x)
-{
-    double whole = std::floor(x);
-    if (x > 0 && x - whole > 0.999999999999)
-        whole += 1;
-    return ToInt32Clamped(whole);
-}
-
-double Remainder(double a, double b)
-{
-    if (b == 0)
-        FatalStop(fault::NoNumber, fault::RemainderByZeroText);
-    return std::fmod(a, b);
 }

@@ -14,20 +14,9 @@ using Choice = std::pair<QMessageBox::StandardButton, int>;
 
 std::vector<Choice> Buttons(int flags)
 {
-    switch (flags & 0xF) {
-    case mb::OkCancel: return {{QMessageBox::Ok, mb_result::Ok}, {QMessageBox::Cancel, mb_result::Cancel}};
-    case mb::AbortRetryIgnore:
-        return {{QMessageBox::Abort, mb_result::Abort},
-                {QMessageBox::Retry, mb_result::Retry},
-                {QMessageBox::Ignore, mb_result::Ignore}};
-    case mb::YesNoCancel:
-        return {{QMessageBox::Yes, mb_result::Yes},
-                {QMessageBox::No, mb_result::No},
-                {QMessageBox::Cancel, mb_result::Cancel}};
-    case mb::YesNo: return {{QMessageBox::Yes, mb_result::Yes}, {QMessageBox::No, mb_result::No}};
-    case mb::RetryCancel: return {{QMessageBox::Retry, mb_result::Retry}, {QMessageBox::Cancel, mb_result::Cancel}};
-    default: return {{QMessageBox::Ok, mb_result::Ok}};
-    }
+    if ((flags & 0xF) == mb::OkCancel)
+        return {{QMessageBox::Ok, mb_result::Ok}, {QMessageBox::Cancel, mb_result::Cancel}};
+    return {{QMessageBox::Ok, mb_result::Ok}};
 }
 
 QMessageBox::Icon IconOf(int flags)

@@ -5,27 +5,17 @@
 namespace mb {
 inline constexpr int Ok = 0x0;
 inline constexpr int OkCancel = 0x1;
-inline constexpr int AbortRetryIgnore = 0x2;
-inline constexpr int YesNoCancel = 0x3;
-inline constexpr int YesNo = 0x4;
-inline constexpr int RetryCancel = 0x5;
 inline constexpr int IconError = 0x10;
 inline constexpr int IconQuestion = 0x20;
 inline constexpr int IconWarning = 0x30;
 inline constexpr int IconInformation = 0x40;
 inline constexpr int DefaultButton2 = 0x100;
-inline constexpr int DefaultButton3 = 0x200;
 }  // namespace mb
 
 // The button the player chose.
 namespace mb_result {
 inline constexpr int Ok = 0;
 inline constexpr int Cancel = 1;
-inline constexpr int Abort = 2;
-inline constexpr int Retry = 3;
-inline constexpr int Ignore = 4;
-inline constexpr int Yes = 5;
-inline constexpr int No = 6;
 }  // namespace mb_result
 
 // Shows a message box owned by no window and waits for the player's answer;

@@ -6,15 +6,6 @@
 // Text operations on UTF-8 texts. Positions are 1-based byte positions; a
 // scan steps over a multi-byte character whole, so no match starts inside one.
 
-// The first min(n, length) bytes of text; n <= 0 gives an empty text.
-std::string LeftText(const std::string& text, std::int32_t n);
-
-// The position of the last occurrence of `sought` in text, or -1. With
-// `start`, only the bytes before position `start` are searched. An empty
-// `sought` gives 1 when there are bytes to search, otherwise -1.
-std::int32_t FindLastText(const std::string& text, const std::string& sought,
-                          std::optional<std::int32_t> start = std::nullopt, bool ignoreCase = false);
-
 // Replaces occurrences of `sought` from position `start` on, at most `count`
 // of them (all without a count or with a negative one), each followed by a
 // scan after the replacement. An empty text or `sought`, a start beyond the

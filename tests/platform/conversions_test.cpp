@@ -1,7 +1,6 @@
 #include "platform/conversions.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTest>
 
 #include <cmath>
@@ -19,16 +18,12 @@ class ConversionsTest : public QObject {
 private slots:
     void roundDecimal_data();
     void roundDecimal();
-    void wholePart_data();
-    void wholePart();
     void toText_data();
     void toText();
     void toNumber_data();
     void toNumber();
     void clampedIntegers_data();
     void clampedIntegers();
-    void remainder_data();
-    void remainder();
     void toDateTime_data();
     void toDateTime();
 };
@@ -58,30 +53,6 @@ void ConversionsTest::roundDecimal()
     QFETCH(int, places);
     QFETCH(double, expected);
     QCOMPARE(RoundDecimal(x, places), expected);
-}
-
-void ConversionsTest::wholePart_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("2.9999999999995") << 2.9999999999995 << 3;
-    QTest::newRow("2.999999999998") << 2.999999999998 << 2;
-    QTest::newRow("2.7") << 2.7 << 2;
-    QTest::newRow("-2.3") << -2.3 << -3;
-    QTest::newRow("-2.9999999999995") << -2.9999999999995 << -3;
-    QTest::newRow("-0.5") << -0.5 << -1;
-    QTest::newRow("1e300") << 1e300 << Int32Max;
-    QTest::newRow("-1e300") << -1e300 << Int32Min;
-    QTest::newRow("just above int32") << 2147483647.5 << Int32Max;
-    QTest::newRow("just below int32") << -2147483648.5 << Int32Min;
-    QTest::newRow("NaN") << NaN << 0;
-}
-
-void ConversionsTest::wholePart()
-{
-    QFETCH(double, x);
-    QFETCH(int, expected);
-    QCOMPARE(WholePart(x), expected);
 }
 
 void ConversionsTest::toText_data()
@@ -174,35 +145,6 @@ void ConversionsTest::clampedIntegers()
     QFETCH(double, value);
     QFETCH(int, expected);
     QCOMPARE(ToInt32Clamped(value), expected);
-}
-
-void ConversionsTest::remainder_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");
-    QTest::newRow("7 mod 3") << QStringList{"7", "3"} << 0 << "1\n";
-    QTest::newRow("sign of the dividend") << QStringList{"-7", "3"} << 0 << "-1\n";
-    QTest::newRow("negative divisor") << QStringList{"7", "-3"} << 0 << "1\n";
-    QTest::newRow("fraction") << QStringList{"5.5", "2"} << 0 << "1.5\n";
-    QTest::newRow("chain") << QStringList{"100", "30", "7"} << 0 << "3\n";
-    QTest::newRow("by zero") << QStringList{"5", "0"} << 255 << "不能求余数于零";
-    QTest::newRow("by zero later in a chain") << QStringList{"100", "30", "0"} << 255 << "不能求余数于零";
-}
-
-// Remainder runs in a child process, as a divisor of 0 ends the process.
-void ConversionsTest::remainder()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QProcess child;
-    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/platform_services_child"),
-                QStringList{QStringLiteral("remainder")} + arguments);
-    QVERIFY(child.waitForFinished());
-    QCOMPARE(child.exitCode(), exitCode);
-    const QString printed = QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
-    QVERIFY2(exitCode == 0 ? printed == output : printed.contains(output), qPrintable(printed));
 }
 
 void ConversionsTest::toDateTime_data()

@@ -1,30 +1,20 @@
 // A helper that the platform service tests start as a child process:
-//   remainder A B [C]        prints A mod B (mod C); a zero divisor ends it
 //   touch FILE [WORD...]     writes the words, one a line, into FILE
 //   write-unprivileged FILE SECTION KEY VALUE
 //                            gives up root rights, then writes the profile
 //                            value; exit code 0 when the write succeeded
 //   write-forever FILE       sets the value of [s] k to KillValueA and
 //                            KillValueB in turn until it is killed
-#include "platform/conversions.h"
 #include "platform/kill_values.h"
 #include "platform/profile.h"
 
 #include <unistd.h>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "remainder" && (argc == 4 || argc == 5)) {
-        const double a = std::atof(argv[2]);
-        const double b = std::atof(argv[3]);
-        const double result = argc == 5 ? Remainder(a, b, std::atof(argv[4])) : Remainder(a, b);
-        std::printf("%s\n", ToText(result).c_str());
-        return 0;
-    }
     if (command == "touch" && argc >= 3) {
         std::FILE* file = std::fopen(argv[2], "w");
         if (!file)

@@ -15,71 +15,9 @@ class TextOpsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void leftText_data();
-    void leftText();
-    void findLastText_data();
-    void findLastText();
     void replaceText_data();
     void replaceText();
 };
-
-void TextOpsTest::leftText_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("shorter") << QByteArray("abc") << 2 << QByteArray("ab");
-    QTest::newRow("beyond the end") << QByteArray("abc") << 5 << QByteArray("abc");
-    QTest::newRow("zero") << QByteArray("abc") << 0 << QByteArray("");
-    QTest::newRow("negative") << QByteArray("abc") << -3 << QByteArray("");
-    QTest::newRow("empty text") << QByteArray("") << 3 << QByteArray("");
-    QTest::newRow("bytes, not characters") << QByteArray("汉字") << 3 << QByteArray("汉");
-}
-
-void TextOpsTest::leftText()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, n);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(QByteArray::fromStdString(LeftText(text.toStdString(), n)), expected);
-}
-
-void TextOpsTest::findLastText_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("sought");
-    QTest::addColumn<std::optional<int>>("start");
-    QTest::addColumn<bool>("ignoreCase");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("dots at 2 and 4") << QByteArray("a.b.c") << QByteArray(".") << All << false << 4;
-    QTest::newRow("no dot") << QByteArray("abcde") << QByteArray(".") << All << false << -1;
-    QTest::newRow("start cuts the last") << QByteArray("a.b.c") << QByteArray(".") << std::optional(4) << false << 2;
-    QTest::newRow("start after it") << QByteArray("a.b.c") << QByteArray(".") << std::optional(5) << false << 4;
-    QTest::newRow("start 1") << QByteArray("a.b.c") << QByteArray(".") << std::optional(1) << false << -1;
-    QTest::newRow("start beyond") << QByteArray("a.b.c") << QByteArray(".") << std::optional(99) << false << 4;
-    QTest::newRow("match ending at the limit")
-        << QByteArray("ab.cd") << QByteArray("b.") << std::optional(4) << false << 2;
-    QTest::newRow("empty sought") << QByteArray("abc") << QByteArray("") << All << false << 1;
-    QTest::newRow("empty sought, nothing searched")
-        << QByteArray("abc") << QByteArray("") << std::optional(1) << false << -1;
-    QTest::newRow("empty text") << QByteArray("") << QByteArray("") << All << false << -1;
-    QTest::newRow("case") << QByteArray("aXbx") << QByteArray("X") << All << false << 2;
-    QTest::newRow("ignoring case") << QByteArray("aXbx") << QByteArray("X") << All << true << 4;
-    QTest::newRow("after characters") << QByteArray("汉.字.") << QByteArray(".") << All << false << 8;
-    QTest::newRow("character sought") << QByteArray("字汉字") << QByteArray("字") << All << false << 7;
-    QTest::newRow("across a character boundary") << QByteArray("汉字") << QByteArray("\x89\xE5") << All << false << -1;
-    QTest::newRow("trail byte") << QByteArray("汉") << QByteArray("\x89") << All << false << -1;
-}
-
-void TextOpsTest::findLastText()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, sought);
-    QFETCH(std::optional<int>, start);
-    QFETCH(bool, ignoreCase);
-    QFETCH(int, expected);
-    QCOMPARE(FindLastText(text.toStdString(), sought.toStdString(), start, ignoreCase), expected);
-}
 
 void TextOpsTest::replaceText_data()
 {
