@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/pending_typing.h"
 #include "platform/window_template.h"
 
 class QLineEdit;
@@ -17,7 +18,7 @@ class QTimer;
 // focus, on Enter, or after a short pause in typing. Whatever changes the
 // content at one stroke (the program, the spinner, a paste, a drop, the
 // box's context menu) raises it at once.
-class EditBoxWidget : public QWidget {
+class EditBoxWidget : public QWidget, public PendingTyping {
 public:
     EditBoxWidget(const UnitRef& unit, const UnitTemplate& look, QWidget* parent);
     ~EditBoxWidget() override;
@@ -26,8 +27,7 @@ public:
     // Writing the content runs the content-changed handler before it returns.
     void SetContent(const std::string& text);
     void SetSpinnerMax(std::int32_t value) { spinMax_ = value; }
-    // Raises the event for typing not yet taken, if any.
-    void FinishTyping();
+    void FinishTyping() override;
 
 protected:
     void moveEvent(QMoveEvent* event) override;

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
 #include <utility>
 #include <vector>
 
+#include "platform/fatal.h"
 #include "platform/sound_player.h"
 #include "platform/window_lifetime.h"
 
@@ -16,10 +18,23 @@ namespace {
 // Deleted by ShutdownServices only: at static destruction it would outlive
 // the window system's own state.
 QApplication* application = nullptr;
+
+bool ShowFatalStop(const std::string& text)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误"), QString::fromUtf8(text).remove(QLatin1Char('\r')),
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return true;
+}
 }  // namespace
 
 void InitialiseServices(int& argc, char** argv)
 {
+    SetFatalStopDisplay(ShowFatalStop);
+    SetWindowLoadedQuery(AnyWindowLoaded);
     if (QCoreApplication::instance())
         return;
     // A native window for one widget must not turn its siblings native: the

@@ -1,9 +1,11 @@
 #include "platform/fatal.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+FatalStopDisplay installedDisplay = nullptr;
+}  // namespace
 
 std::string FatalStopText(int errorNumber, const std::string& message)
 {
@@ -15,15 +17,15 @@ std::string FatalStopText(int errorNumber, const std::string& message)
     return text;
 }
 
+void SetFatalStopDisplay(FatalStopDisplay display)
+{
+    installedDisplay = display;
+}
+
 void FatalStop(int errorNumber, const std::string& message)
 {
     const std::string text = FatalStopText(errorNumber, message);
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误"),
-                        QString::fromUtf8(text).remove(QLatin1Char('\r')), QMessageBox::Ok);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
-    } else {
+    if (!installedDisplay || !installedDisplay(text)) {
         // No window system to show it on: the terminal is the only place left.
         std::fputs(text.c_str(), stderr);
     }

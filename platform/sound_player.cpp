@@ -13,13 +13,14 @@
 #include "platform/files.h"
 #include "platform/first_paint.h"
 #include "platform/wav_format.h"
-#include "platform/window_lifetime.h"
 
 namespace {
 // How often the output thread looks for voices whose data is used up.
 constexpr std::chrono::milliseconds PollInterval{4};
 // The longest the output thread waits for the first window's first frame.
 constexpr std::chrono::milliseconds FirstFrameWait{500};
+
+WindowLoadedQuery windowLoaded = nullptr;
 
 // The voices handed from the calling thread to the output thread. One
 // thread owns the output device: it is opened there, on the first sound, so
@@ -160,7 +161,7 @@ bool PlaySoundData(std::span<const std::uint8_t> sound, bool repeat)
         const std::lock_guard guard(player.lock);
         if (!player.thread.joinable()) {
             QuietenSoundLibraries();
-            player.awaitFirstFrame = AnyWindowLoaded() && !FirstPaintDone();
+            player.awaitFirstFrame = windowLoaded && windowLoaded() && !FirstPaintDone();
             player.thread = std::thread([&player] { player.Run(); });
         }
         player.queued.push_back(std::move(voice));
@@ -197,4 +198,9 @@ std::size_t LiveVoiceCount()
 void CloseSoundOutput()
 {
     ThePlayer().Close();
+}
+
+void SetWindowLoadedQuery(WindowLoadedQuery query)
+{
+    windowLoaded = query;
 }

@@ -23,3 +23,9 @@ std::size_t LiveVoiceCount();
 
 // Stops every voice and closes the output device; a later PlaySoundData opens it anew.
 void CloseSoundOutput();
+
+// Tells whether a window is loaded. The first sound waits with opening the
+// device for such a window's first frame; the window services install this
+// when they start, and without it no window is waited for.
+using WindowLoadedQuery = bool (*)();
+void SetWindowLoadedQuery(WindowLoadedQuery query);

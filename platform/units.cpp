@@ -30,7 +30,6 @@ std::map<std::int32_t, WindowTemplate>& Templates()
 
 std::map<std::int32_t, std::vector<UnitRef>> unitLists;
 std::int32_t lastUnitList = 0;
-bool quitRequested = false;
 
 // Clones take identifiers from a range the templates never use.
 constexpr std::int32_t FirstCloneId = 0x16800000;
@@ -176,53 +175,6 @@ void PlaceUnit(UnitRecord& unit, const Rect& rect)
         SetControlRect(unit.widget, rect);
 }
 
-void RemoveUnit(WindowRecord& window, std::int32_t unitId)
-{
-    auto found = window.byId.find(unitId);
-    if (found == window.byId.end())
-        return;
-    window.byId.erase(found);
-    auto position = std::find_if(window.units.begin(), window.units.end(),
-                                 [unitId](const auto& unit) { return unit->data.id == unitId; });
-    std::unique_ptr<UnitRecord> unit = std::move(*position);
-    window.units.erase(position);
-    if (unit->timer) {
-        unit->timer->stop();
-        DeleteWhenNoHandlerRuns(unit->timer);
-    }
-    if (QWidget* widget = unit->widget) {
-        if (QWidget::mouseGrabber() == widget)
-            widget->releaseMouse();
-        widget->hide();
-        DeleteWhenNoHandlerRuns(widget);
-    }
-}
-
-void DestroyWindowNow(std::int32_t windowId)
-{
-    WindowRecord* window = FindWindow(windowId);
-    if (!window || !window->loaded)
-        return;
-    EventArgs args;
-    RaiseEvent({windowId, window->self->data.id, UnitKind::window}, Event::Destroying, args);
-    for (auto& [id, other] : Windows()) {
-        if (other.loaded && other.owner == windowId)
-            DestroyWindowNow(id);
-    }
-    window->loaded = false;
-    while (!window->units.empty())
-        RemoveUnit(*window, window->units.back()->data.id);
-    if (QWidget* widget = window->self->widget) {
-        widget->hide();
-        DeleteWhenNoHandlerRuns(widget);
-    }
-    window->self.reset();
-    if (!AnyWindowLoaded()) {
-        quitRequested = true;
-        QCoreApplication::quit();
-    }
-}
-
 void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
 {
     const int level = window.units[parentIndex]->data.menuLevel;
@@ -267,25 +219,6 @@ void RegisterWindowTemplate(const WindowTemplate& window)
     WindowRecord& record = Windows()[window.windowId];
     record.source = &Templates()[window.windowId];
     record.id = window.windowId;
-}
-
-bool AnyWindowLoaded()
-{
-    for (const auto& [id, window] : Windows()) {
-        if (window.loaded)
-            return true;
-    }
-    return false;
-}
-
-bool QuitRequested()
-{
-    return quitRequested;
-}
-
-void DestroyWindowLater(std::int32_t windowId)
-{
-    QTimer::singleShot(0, qApp, [windowId] { DestroyWindowNow(windowId); });
 }
 
 bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)

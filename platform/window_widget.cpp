@@ -9,8 +9,8 @@
 #include <QWindow>
 #include <utility>
 
-#include "platform/control_widgets.h"
 #include "platform/first_paint.h"
+#include "platform/pending_typing.h"
 #include "platform/qt_convert.h"
 #include "platform/unit_registry.h"
 #include "platform/window_lifetime.h"
@@ -263,8 +263,8 @@ void WindowWidget::closeEvent(QCloseEvent* event)
 {
     // A number typed just before closing counts: the close query saves it.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (auto* box = dynamic_cast<EditBoxWidget*>(child))
-            box->FinishTyping();
+        if (auto* typing = dynamic_cast<PendingTyping*>(child))
+            typing->FinishTyping();
     }
     EventArgs args;
     RaiseEvent(self_, Event::CloseQuery, args);
