@@ -5,8 +5,8 @@
 #include "core/effect_requests.h"
 #include "core/game_settings.h"
 #include "core/wait_responsive.h"
-#include "platform/event_loop.h"
-#include "platform/units.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/units.h"
 
 std::int32_t ElapsedSeconds = 0;
 std::int32_t StepCount = 0;

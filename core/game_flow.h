@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/main_window_units.h"
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // Whole seconds the clock has counted in this game; 0 until its first tick.
 extern std::int32_t ElapsedSeconds;

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // The drag of one disk, from its lift to its release.
 extern bool DragActive;

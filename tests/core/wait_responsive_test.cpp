@@ -3,8 +3,8 @@
 #include <QTimer>
 
 #include "core/wait_responsive.h"
-#include "platform/event_loop.h"
-#include "platform/test_window.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/test_window.h"
 
 class WaitResponsiveTest : public QObject {
     Q_OBJECT
