@@ -15,9 +15,9 @@
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "main_window_bench.h"
-#include "platform/event_loop.h"
-#include "platform/unit_registry.h"
-#include "platform/units.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/units.h"
+#include "platform/windows/unit_registry.h"
 #include "render/layout.h"
 #include "ui/main_window_template.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "media/sound_effects.h"
-#include "platform/unit_registry.h"
-#include "platform/units.h"
+#include "platform/units/units.h"
+#include "platform/windows/unit_registry.h"
 #include "ui/main_window_template.h"
 
 inline QWidget* MainWidget()

@@ -3,8 +3,8 @@
 // one atomic replace of it; the baseline does exactly that (read, write a
 // temporary file beside it, sync, rename) for every write, in the same run,
 // on the same folder. The figures are medians over the saves.
-#include "platform/files.h"
-#include "platform/profile.h"
+#include "platform/files/files.h"
+#include "platform/files/profile.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "media/sound_effects.h"
-#include "platform/bytes.h"
-#include "platform/sound_player.h"
+#include "platform/sound/sound_player.h"
+#include "platform/system/bytes.h"
 
 namespace {
 constexpr int Rounds = 201;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "main_window_bench.h"
-#include "platform/first_paint.h"
+#include "platform/system/first_paint.h"
 #include "ui/start_program.h"
 
 namespace {

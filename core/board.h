@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/one_based_array.h"
+#include "platform/system/one_based_array.h"
 
 // What a slot holds: the rank of the disk lying there, or NoDisk. The board is
 // plain data; the labels that show it are its view.

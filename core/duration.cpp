@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "platform/conversions.h"
+#include "platform/texts/conversions.h"
 
 namespace {
 constexpr double Tolerance = 0.0000001;

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 
 // The look of one kind of board element.
 struct ElementStyle {

@@ -12,8 +12,8 @@
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
-#include "platform/label_styles.h"
-#include "platform/unit_ref.h"
+#include "platform/templates/label_styles.h"
+#include "platform/templates/unit_ref.h"
 
 namespace settings_section {
 inline constexpr std::string_view Looks = "渐变颜色";

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/gbk.h"
+#include "platform/texts/gbk.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/jpeg_decoder.h"
-#include "platform/picture_limits.h"
+#include "platform/pictures/jpeg_decoder.h"
+#include "platform/pictures/picture_limits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

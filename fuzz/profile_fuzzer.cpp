@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/profile.h"
+#include "platform/files/profile.h"
 
 namespace {
 // A folder of its own under $TMPDIR (fuzz/run-one points it at memory, as

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/conversions.h"
+#include "platform/texts/conversions.h"
 
 namespace {
 bool DecimalCharactersOnly(const std::string& text)

@@ -4,8 +4,8 @@
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
-#include "platform/screen.h"
-#include "platform/units.h"
+#include "platform/units/units.h"
+#include "platform/windows/screen.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"
 

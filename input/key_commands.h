@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // The main window's keys: Enter, Space, F1 and the keypad + and − with one
 // modifier. F1 opens the about window through `openAboutWindow`.

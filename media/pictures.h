@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/bytes.h"
+#include "platform/system/bytes.h"
 
 // The pictures built into the window templates.
 Bytes MainBackgroundPicture();  // JPEG, 1600 × 1200

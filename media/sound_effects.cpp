@@ -1,7 +1,7 @@
 #include "media/sound_effects.h"
 
 #include "embedded_assets.h"
-#include "platform/sound_player.h"
+#include "platform/sound/sound_player.h"
 
 std::span<const std::uint8_t> EffectSound(Effect effect)
 {

@@ -2,8 +2,8 @@
 
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
-#include "platform/files.h"
-#include "platform/units.h"
+#include "platform/files/files.h"
+#include "platform/units/units.h"
 
 std::vector<std::string> BackgroundList;
 

@@ -5,7 +5,7 @@
 #include "core/board.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
-#include "platform/units.h"
+#include "platform/units/units.h"
 #include "render/font_fitting.h"
 #include "render/scene_builder.h"
 #include "render/scene_geometry.h"

@@ -3,7 +3,7 @@
 #include "core/board.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
-#include "platform/units.h"
+#include "platform/units/units.h"
 #include "render/style.h"
 
 BoardLabels BoardView;

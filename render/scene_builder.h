@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/settings_table.h"
-#include "platform/one_based_array.h"
-#include "platform/unit_ref.h"
+#include "platform/system/one_based_array.h"
+#include "platform/templates/unit_ref.h"
 
 // Tags that tell the board's labels apart: peg i is tagged PegTagBase + i and
 // disk k DiskTagBase + k, so pegs run from 112 up and disks from 223 up, and a

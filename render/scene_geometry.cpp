@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/unit_bounds.h"
+#include "platform/templates/unit_bounds.h"
 
 namespace {
 // Truncates toward zero, as every conversion of the geometry does.

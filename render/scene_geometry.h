@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/board.h"
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 
 struct SceneInput {
     std::int32_t clientWidth = 0;

@@ -1,6 +1,6 @@
 #include "render/style.h"
 
-#include "platform/units.h"
+#include "platform/units/units.h"
 
 void ApplyStyle(const ElementStyle& style, const LabelUnit& label)
 {

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/game_settings.h"
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // Gives a label the five attributes of a style (border first, gradient mode last).
 void ApplyStyle(const ElementStyle& style, const LabelUnit& label);

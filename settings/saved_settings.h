@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/game_settings.h"
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // The settings file: beside the executable, or in the player's configuration
 // folder when the executable's folder cannot be written.

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // The settings dialog and its units, addressed by their template names.
 inline constexpr std::int32_t SettingsDialogId = 0x52000003;

@@ -1,9 +1,9 @@
 #include "settings/settings_file.h"
 
-#include "platform/conversions.h"
-#include "platform/profile.h"
-#include "platform/text_ops.h"
-#include "platform/units.h"
+#include "platform/files/profile.h"
+#include "platform/texts/conversions.h"
+#include "platform/texts/text_ops.h"
+#include "platform/units/units.h"
 
 SettingsFile SettingsStore;
 

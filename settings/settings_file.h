@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/unit_ref.h"
+#include "platform/templates/unit_ref.h"
 
 // A small store of typed values in one section of an INI file at a time.
 // Truth values are stored as "真" and "假", numbers as "%.13g" prints them,

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/conversions.h"
-#include "platform/screen.h"
-#include "platform/units.h"
+#include "platform/texts/conversions.h"
+#include "platform/units/units.h"
+#include "platform/windows/screen.h"
 #include "settings/settings_file.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 
 // A stored window smaller than this cannot be grabbed by its title bar: only
 // then is its size changed. Any size a player could choose is kept.

@@ -1,7 +1,7 @@
 #include "ui/about_window.h"
 
 #include "core/main_window_units.h"
-#include "platform/units.h"
+#include "platform/units/units.h"
 #include "ui/about_window_template.h"
 
 void OpenAboutWindow()

@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/units.h"
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
+#include "platform/units/units.h"
 
 // The about window and its units, addressed by their template names.
 inline constexpr std::int32_t AboutWindowId = 0x52000004;

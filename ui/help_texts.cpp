@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "platform/message_box.h"
+#include "platform/controls/message_box.h"
 
 namespace {
 std::string JoinLines(std::initializer_list<const char*> lines)

@@ -2,9 +2,9 @@
 
 #include "core/game_flow.h"
 #include "core/main_window_units.h"
-#include "platform/screen.h"
-#include "platform/termination.h"
-#include "platform/units.h"
+#include "platform/units/units.h"
+#include "platform/windows/screen.h"
+#include "platform/windows/termination.h"
 #include "render/layout.h"
 #include "settings/saved_settings.h"
 #include "ui/main_window_view.h"

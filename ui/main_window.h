@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 
 // The main window's own behaviour: start-up of its board, resizing, the
 // context menu, full screen and the ways the program ends.

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "core/main_window_units.h"
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 
 // The main window's title: the game's name, then the maker's contact fields.
 std::string MainWindowTitle();

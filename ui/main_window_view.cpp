@@ -1,8 +1,8 @@
 #include "ui/main_window_view.h"
 
 #include "core/game_view.h"
-#include "platform/event_loop.h"
-#include "platform/units.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/units.h"
 #include "render/background.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/units.h"
+#include "platform/units/units.h"
 
 // The window that shows the moves of the current game as they stood when it opened.
 inline constexpr std::int32_t MoveRecordWindowId = 0x52000002;

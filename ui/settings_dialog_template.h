@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 #include "settings/settings_dialog_units.h"
 
 // The dialog "设置游戏参数".

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/window_template.h"
+#include "platform/templates/window_template.h"
 
 // The face of every caption the game's windows set a font for.
 inline Font SongFont(int pixels, FontWeight weight = FontWeight::Regular)

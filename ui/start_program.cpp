@@ -1,9 +1,9 @@
 #include "ui/start_program.h"
 
 #include "media/sound_effects.h"
-#include "platform/event_loop.h"
-#include "platform/termination.h"
-#include "platform/units.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/units.h"
+#include "platform/windows/termination.h"
 #include "settings/saved_settings.h"
 #include "ui/about_window_template.h"
 #include "ui/main_window.h"

@@ -1,7 +1,7 @@
 #include "ui/wait_responsive.h"
 
-#include "platform/delay.h"
-#include "platform/event_loop.h"
+#include "platform/system/delay.h"
+#include "platform/units/event_loop.h"
 
 void WaitResponsive(std::int32_t milliseconds)
 {

@@ -5,7 +5,7 @@
 #include "core/game_settings.h"
 #include "input/drag.h"
 #include "media/sound_effects.h"
-#include "platform/status_bar_widget.h"
+#include "platform/controls/status_bar_widget.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"
 #include "ui/main_window_fixture.h"

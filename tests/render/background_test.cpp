@@ -6,8 +6,8 @@
 
 #include "core/game_settings.h"
 #include "media/pictures.h"
-#include "platform/event_loop.h"
-#include "platform/test_window.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/test_window.h"
 #include "render/background.h"
 #include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"

@@ -1,10 +1,10 @@
 #include <QImage>
 #include <QTest>
 
-#include "platform/event_loop.h"
-#include "platform/gradient.h"
-#include "platform/qt_convert.h"
-#include "platform/test_window.h"
+#include "platform/controls/gradient.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/test_window.h"
+#include "platform/windows/qt_convert.h"
 
 namespace {
 constexpr std::int32_t PaintWindowId = 0x52000300;

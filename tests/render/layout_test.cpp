@@ -2,8 +2,8 @@
 
 #include "core/board.h"
 #include "core/game_settings.h"
-#include "platform/event_loop.h"
-#include "platform/test_window.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/test_window.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"
 #include "render/scene_geometry.h"

@@ -19,7 +19,7 @@
 #include "core/game_settings.h"
 #include "core/settings_table.h"
 #include "media/sound_effects.h"
-#include "platform/profile.h"
+#include "platform/files/profile.h"
 #include "render/scene_builder.h"
 #include "render/style.h"
 #include "settings/settings_dialog.h"

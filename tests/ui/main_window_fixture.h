@@ -6,7 +6,7 @@
 #include "core/effect_recorder.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
-#include "platform/test_window.h"
+#include "platform/units/test_window.h"
 #include "settings/settings_file.h"
 #include "ui/about_window_template.h"
 #include "ui/main_window_template.h"

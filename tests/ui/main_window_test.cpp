@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <QTest>
 
-#include "platform/event_loop.h"
-#include "platform/status_bar_widget.h"
-#include "platform/test_window.h"
+#include "platform/controls/status_bar_widget.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/test_window.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"

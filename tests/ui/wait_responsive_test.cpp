@@ -2,8 +2,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/event_loop.h"
-#include "platform/test_window.h"
+#include "platform/units/event_loop.h"
+#include "platform/units/test_window.h"
 #include "ui/wait_responsive.h"
 
 class WaitResponsiveTest : public QObject {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "core/game_flow.h"
-#include "platform/event_loop.h"
+#include "platform/units/event_loop.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fixture.h"
 

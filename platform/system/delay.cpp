@@ -1,0 +1,10 @@
+#include "platform/system/delay.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+void Delay(std::int32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::max(milliseconds, 0)));
+}

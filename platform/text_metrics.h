@@ -1,9 +1,0 @@
-#pragma once
-#include <QSize>
-#include <QString>
-
-#include "platform/font.h"
-
-// The extent of one line of text in a font: width and cell height, as the
-// font's metrics give them.
-QSize TextExtent(const Font& font, const QString& text);

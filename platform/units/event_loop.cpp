@@ -1,0 +1,78 @@
+#include "platform/units/event_loop.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTranslator>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+#include "platform/sound/sound_player.h"
+#include "platform/system/fatal.h"
+#include "platform/windows/window_lifetime.h"
+
+namespace {
+// Deleted by ShutdownServices only: at static destruction it would outlive
+// the window system's own state.
+QApplication* application = nullptr;
+
+bool ShowFatalStop(const std::string& text)
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误"), QString::fromUtf8(text).remove(QLatin1Char('\r')),
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return true;
+}
+}  // namespace
+
+void InitialiseServices(int& argc, char** argv)
+{
+    SetFatalStopDisplay(ShowFatalStop);
+    SetWindowLoadedQuery(AnyWindowLoaded);
+    if (QCoreApplication::instance())
+        return;
+    // A native window for one widget must not turn its siblings native: the
+    // board's labels stay drawn in their window's surface, stacked as placed.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    application = new QApplication(argc, argv);
+    // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
+    for (const char* face : {"宋体", "SimSun"})
+        QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The game speaks Chinese whatever the system's language, and so do Qt's
+    // own buttons and dialogs (确定, 取消, the colour dialog).
+    auto* translator = new QTranslator(application);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+void ShutdownServices()
+{
+    CloseSoundOutput();
+    // Owned windows go with their owner, so each is deleted only while still alive.
+    std::vector<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows.emplace_back(window);
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+    delete std::exchange(application, nullptr);
+}
+
+void ProcessPendingMessages()
+{
+    if (QuitRequested())
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void RunEventLoop()
+{
+    if (AnyWindowLoaded() && !QuitRequested())
+        QApplication::exec();
+}

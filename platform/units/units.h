@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/system/bytes.h"
+#include "platform/templates/font.h"
+#include "platform/templates/unit_ref.h"
+#include "platform/templates/window_template.h"
+#include "platform/units/unit_properties.h"
+
+// The window templates LoadWindow can open; registered once at start-up.
+void RegisterWindowTemplate(const WindowTemplate& window);
+
+bool LoadWindow(const UnitRef& window, std::optional<UnitRef> owner = std::nullopt, bool modal = false);
+void DestroyUnit(const UnitRef& unit);
+// A window's position state: 0 normal, start_position::Minimised or Maximised.
+// Before the window is first shown, the state it will be shown in.
+std::int32_t WindowPositionState(const UnitRef& window);
+void SetWindowPositionState(const UnitRef& window, std::int32_t state);
+bool CloneUnit(const UnitRef& source, UnitRef& clone);
+// The same for a typed unit: a clone has the kind of its source, and `clone`
+// is left alone when there is none.
+template <UnitKind K>
+bool CloneUnit(const Unit<K>& source, Unit<K>& clone)
+{
+    UnitRef made;
+    if (!CloneUnit(static_cast<const UnitRef&>(source), made))
+        return false;
+    clone = Unit<K>(made.window, made.unit);
+    return true;
+}
+bool UnitExists(const UnitRef& unit);
+UnitRef EventUnit();
+std::int32_t UnitHandle(const UnitRef& unit);
+void CaptureMouse(std::int32_t handle);
+void ReleaseMouse();
+std::int32_t ClientWidth(const UnitRef& unit);
+std::int32_t ClientHeight(const UnitRef& unit);
+// Where the window's client area begins on the screen, horizontally.
+std::int32_t ClientScreenLeft(const UnitRef& window);
+void MoveUnit(const UnitRef& unit, std::optional<std::int32_t> left, std::optional<std::int32_t> top = std::nullopt,
+              std::optional<std::int32_t> width = std::nullopt, std::optional<std::int32_t> height = std::nullopt);
+std::int32_t TextWidth(const UnitRef& unit, const std::string& text);
+std::int32_t TextHeight(const UnitRef& unit, const std::string& text);
+
+std::int32_t FindUnits(const UnitRef& window, const std::string& namePrefix = {}, const std::string& kindName = {},
+                       std::int32_t lowestTag = INT32_MIN, std::int32_t highestTag = INT32_MAX);
+std::int32_t UnitListCount(std::int32_t list);
+UnitRef UnitListItem(std::int32_t list, std::int32_t index);
+void FreeUnitList(std::int32_t list);
+
+// Messages the game sends: a press on the caption, which moves the window.
+namespace window_message {
+inline constexpr std::int32_t NonClientLeftDown = 161;
+inline constexpr std::int32_t HitCaption = 2;
+}  // namespace window_message
+std::int32_t SendUnitMessage(const UnitRef& unit, std::int32_t message, std::int32_t wParam, std::int32_t lParam);
+
+void PopupMenu(const UnitRef& window, const UnitRef& menuEntry, std::optional<std::int32_t> x = std::nullopt,
+               std::optional<std::int32_t> y = std::nullopt);
+void SetStatusText(const StatusBarUnit& statusBar, int part, const std::string& text);
+
+// Reads a tag as atoi reads it (leading blanks, sign, digits), clamped to int32.
+std::int32_t TagNumber(const std::string& tag);
