@@ -8,6 +8,7 @@
 
 #include "core/board.h"
 #include "core/disk_moves.h"
+#include "core/effect_recorder.h"
 #include "core/effect_requests.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
@@ -40,28 +41,24 @@ public:
     int now = 0;
 };
 
-struct HeardEffect {
-    Effect effect;
-    OtherEffects others;
-    bool muted;
-    int at;
-};
-
-class TimedEffects : public EffectPlayer {
+// The effects asked for, with when and whether muted.
+class TimedEffects : public EffectRecorder {
 public:
     explicit TimedEffects(const RecordingView& view) : view_(view) {}
     void Play(Effect effect, OtherEffects others, bool muted) override
     {
-        heard.push_back({effect, others, muted, view_.now});
+        EffectRecorder::Play(effect, others, muted);
+        at.push_back(view_.now);
+        this->muted.push_back(muted);
     }
-    std::vector<Effect> Effects() const
+    void Clear()
     {
-        std::vector<Effect> effects;
-        for (const HeardEffect& one : heard)
-            effects.push_back(one.effect);
-        return effects;
+        requests.clear();
+        at.clear();
+        muted.clear();
     }
-    std::vector<HeardEffect> heard;
+    std::vector<int> at;
+    std::vector<bool> muted;
 
 private:
     const RecordingView& view_;
@@ -99,7 +96,7 @@ class GameCourseTest : public QObject {
         GameSettings.DiskCount = disks;
         GameSettings.MainPeg = mainPeg;
         NewGame(new_game::Redraw);
-        effects.heard.clear();
+        effects.Clear();
     }
 
 private slots:
@@ -163,14 +160,13 @@ private slots:
         // one disk more, quietly, keeping the final counts on show.
         QCOMPARE(view.status[1], QStringLiteral("%1 步").arg(steps));
         QCOMPARE(view.status[2], QStringLiteral("游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
-        const std::vector<HeardEffect> win(effects.heard.end() - 3, effects.heard.end());
-        QCOMPARE(win[0].effect, Effect::Win1);
-        QCOMPARE(win[0].others, OtherEffects::Stop);
-        QCOMPARE(win[1].effect, Effect::Win2);
-        QCOMPARE(win[1].at - win[0].at, 500);
-        QCOMPARE(win[2].effect, Effect::Win3);
-        QCOMPARE(win[2].at - win[1].at, 2000);
-        QCOMPARE(win[2].others, OtherEffects::Keep);
+        const std::size_t win = effects.requests.size() - 3;
+        QCOMPARE(std::vector<EffectRequest>(effects.requests.begin() + win, effects.requests.end()),
+                 (std::vector<EffectRequest>{{Effect::Win1, OtherEffects::Stop},
+                                             {Effect::Win2, OtherEffects::Keep},
+                                             {Effect::Win3, OtherEffects::Keep}}));
+        QCOMPARE(effects.at[win + 1] - effects.at[win], 500);
+        QCOMPARE(effects.at[win + 2] - effects.at[win + 1], 2000);
         QCOMPARE(GameSettings.DiskCount, 4);
         QVERIFY(IsPegFull(2));
         QCOMPARE(Course.StepCount, 0);
@@ -203,11 +199,11 @@ private slots:
         QVERIFY(!LiftDisk(2));
         QVERIFY(!LiftDisk(0));
         QVERIFY(!Course.Lift.DragActive);
-        QVERIFY(effects.heard.empty());
+        QVERIFY(effects.requests.empty());
         QVERIFY(LiftDisk(1));
         QCOMPARE(Course.Lift.LiftedDisk, 1);
         QCOMPARE(effects.Effects(), (std::vector<Effect>{Effect::ClockStart, Effect::PickUp}));
-        QCOMPARE(effects.heard.back().others, OtherEffects::Keep);
+        QCOMPARE(effects.requests.back().others, OtherEffects::Keep);
         QVERIFY(view.clockRunning);
         CarryDisk(3);
         QCOMPARE(view.status[2], QStringLiteral("从 A 到 C"));
@@ -221,7 +217,7 @@ private slots:
         QCOMPARE(view.layouts, layouts + 1);
         QCOMPARE(TopDisk(1), 1);
         QVERIFY(Course.MoveRecord.empty());
-        QCOMPARE(effects.heard.size(), std::size_t(2));
+        QCOMPARE(effects.requests.size(), std::size_t(2));
     }
 
     void theClockShowsTheTimePlayed_data()
@@ -269,9 +265,8 @@ private slots:
     {
         Course.MuteSounds = true;
         Move(1, 2);
-        QVERIFY(!effects.heard.empty());
-        for (const HeardEffect& one : effects.heard)
-            QVERIFY(one.muted);
+        QVERIFY(!effects.muted.empty());
+        QVERIFY(std::ranges::all_of(effects.muted, [](bool muted) { return muted; }));
     }
 };
 
