@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The monkey test for as long as asked: builds the game (in build/check, or
 # with --sanitized under AddressSanitizer + UndefinedBehaviorSanitizer in
 # build/sanitize) and plays it at random in Xvfb under openbox.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drag step (DragMove and the repaint of the moved disk) and one drop
 // (DropDisk with its layout and settling), 10 pegs and 64 disks at
 // 1920 × 1080, against a 60 Hz frame and against a plain repaint of the

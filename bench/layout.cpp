@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LayoutScene plus the repaint it causes, on a 1920 × 1080 client area, for
 // three boards. Each figure is compared with a plain repaint of the same
 // window (the baseline, measured in the same run) and with a 60 Hz frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmarks of the main window share: the window opened at
 // 1920 × 1080 and the median of a set of timings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save of the game's settings: 32 profile writes into one small file, as
 // the settings store makes them. Each write may cost one read of the file and
 // one atomic replace of it; the baseline does exactly that (read, write a

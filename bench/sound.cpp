@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting and stopping sounds from the user-interface thread: PlaySoundData
 // of the largest effect (the new-game sound) and StopAllSounds, against a
 // plain copy of the same bytes measured in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first painted frame of the main window, against a minimal
 // Qt Widgets window of the same size started the same way, in the same run,
 // and against the same window showing one line of CJK text: the first text

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns binary files into C++ sources holding their bytes, so that the
 # executable carries its pictures and sounds and reads no files at run time.
 # For assets/foo_bar.jpg the generated source defines

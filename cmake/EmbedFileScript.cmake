@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 file(READ ${INPUT} hex HEX)
 string(LENGTH "${hex}" hex_length)
 math(EXPR size "${hex_length} / 2")

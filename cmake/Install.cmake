@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where, and the Debian package built from it
 # with CPack (`cpack -G DEB` in the build folder; ./package does it all, with
 # the program in games/ as Debian keeps games).

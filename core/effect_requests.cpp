@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/effect_requests.h"
 
 #include "core/game_flow.h"

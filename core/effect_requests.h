@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's sound effects, asked for by name. The program installs the player
 // that makes them heard; tests install one that records them.

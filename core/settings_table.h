@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every setting the game keeps between runs, declared once: its section and
 // key in the settings file, the field that holds it, its default and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GBK conversions on any bytes: every byte string converts, character
 // lengths never step past the end, and what came from the file goes back to
 // the same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JPEG decoder on any bytes, with a size to cover taken from the first
 // four: whatever it gives stays within the picture limits.
 #include <cstddef>

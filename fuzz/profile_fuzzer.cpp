@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile reader and writer on any file content and any names, in a
 // folder of their own. The input is split at its first three zero bytes into
 // the file name, the section, the key and the file's bytes; the key's value

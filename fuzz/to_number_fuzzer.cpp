@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ToNumber on any text. On texts made only of what a decimal number is
 // written with, it must agree bit for bit with the C library's strtod (atof).
 #include <cstddef>

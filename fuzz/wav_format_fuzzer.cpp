@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAV chunk walk on any bytes: a sound it accepts lies inside the bytes
 // and holds whole sample frames of a playable format.
 #include <cstddef>

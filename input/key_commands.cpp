@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/key_commands.h"
 
 #include "core/board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where every label of the board goes, computed from numbers alone: the
 // client size, the counts, the reverse flag and which disk lies in which slot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog "设置游戏参数": every change in it takes effect at once, and
 // closing it stores the settings.

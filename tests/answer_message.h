@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets a test answer the message box that the code under test is about to
 // show, so that nothing waits on a person.

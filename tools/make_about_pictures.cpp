@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the about window's four pictures and writes them as GIF87a files with one image each:
 //   about_banner.gif  400 x 100  three pegs with a stack of coloured disks on a soft sky
 //   about_pegs.gif    150 x 150  three pegs on a base, the disks shared between them mid-game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's icon: three pegs on an orange base with a stack of blue
 // disks on the middle, red peg, over a dusk sky, in the looks of the board.
 // Writes the hicolor theme's PNG sizes and a scalable SVG of the same shapes:

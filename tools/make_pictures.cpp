@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Computes the game's two pictures and writes them as baseline JPEG files:
 //   main_background.jpg  1600 x 1200  a calm dusk sky over layered misty hills
 //   pause_cover.jpg       737 x 553   a dark night pattern that tiles without seams

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the game's ten sound effects and writes them as WAV files:
 //   new_game.wav       stereo 44100 Hz 16 bit  2.12 s  a gentle rising chime
 //   clock_start.wav    mono    8000 Hz 16 bit  0.52 s  a soft tick-tock

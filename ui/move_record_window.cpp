@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/move_record_window.h"
 
 #include "core/game_flow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/wait_responsive.h"
 
 #include "platform/system/delay.h"

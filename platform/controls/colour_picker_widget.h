@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour picker: a small button showing its colour. A click opens a
 // palette with a "no colour" entry and an entry for the full colour dialog;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The standard controls of the dialogs: edit boxes (with their spinners),
 // picture boxes, buttons, combo boxes and hyperlink boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour of every pixel of a label's gradient, apart from any drawing
 // library, so that it can be computed tile by tile and tested on its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label: its picture (tiled from the top-left corner), gradient or
 // background inside its frame, then its caption in its font, colour and

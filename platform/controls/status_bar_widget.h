@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar of several parts, each a sunken panel with a line of text.
 #include <QWidget>

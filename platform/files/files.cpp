@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/files/files.h"
 
 #include "platform/files/regular_file.h"

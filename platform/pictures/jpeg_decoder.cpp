@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/pictures/jpeg_decoder.h"
 
 #include "platform/pictures/picture_limits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's background picture: decoded once on a worker thread as soon as it
 // is set (at the size the window needs), scaled once per client size.

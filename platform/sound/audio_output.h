@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound output device and the voices playing on it. Used only by the
 // sound player's own thread, which owns the one AudioOutput.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound playback: every started WAV sound is a voice of its own, mixed with
 // the others on the default output device. Without a device, or when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The gradient modes and border styles a label paints. A label paints a value
 // beyond these as the nearest one it knows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The properties of units: a table of numbered properties, and over it typed
 // properties that only compile for a unit of the right kind and a value of

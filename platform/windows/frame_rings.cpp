@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/windows/frame_rings.h"
 
 std::vector<Ring> ClientEdgeRings()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-like three-dimensional frames, drawn as rings one pixel wide from
 // the outside in. Internal to platform/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between the game's plain values and Qt's. Internal to platform/.
 #include <QColor>

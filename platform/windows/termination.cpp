@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/windows/termination.h"
 
 #include "platform/windows/unit_registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns Qt's mouse and key events on a unit's widget into the unit's events.
 #include <QObject>

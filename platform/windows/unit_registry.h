@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The live windows and units behind the unit services: one record per unit,
 // holding its stored properties and its Qt widget. Internal to platform/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows virtual key codes of Qt's key events, as the game's key handlers
 // expect them (keypad digits, − . / delivered as the main keyboard's).

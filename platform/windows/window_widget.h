@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window of the game: its background colour and picture, its docked status
 // bar, the close query and the Esc key. A window with a border but without a

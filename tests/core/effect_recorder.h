@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sound-effect player for tests: it records every effect the game asks for
 // and passes it on to another player when given one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of whole games through the one move path, with no window: a view
 // and an effect player that record what the game asks of them, and a clock
 // that only the test moves on.

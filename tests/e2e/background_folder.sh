@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures of the folder 背景图库 beside the game become the background,
 # one per game in turn: the first game shows the first picture, and the order
 # goes on in the next run through the settings file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holds a text on the X clipboard for the end-to-end checks, so that they can
 // paste it into the game; runs until it is ended.
 #include <QApplication>

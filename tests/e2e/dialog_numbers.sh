@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Numbers in the settings dialog: a typed number takes effect once finished
 # ("100" gives 100 disks, not 300; "12" gives 12, not 32; "2" is corrected to
 # 3 when the focus leaves); a pasted text is read as a number ("20 disks",

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Double-clicks count only where both clicks land: on the pause cover one
 # only continues the game (no full screen), on a disk the second click lifts
 # nothing (no extra step), on the background it switches to full screen.

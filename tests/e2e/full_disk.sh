@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game on a disk that is full: closing it by Esc cannot save, and the
 # settings file stays byte for byte with nothing left beside it. Once there is
 # room again, the next close saves. The game runs from a small file system of

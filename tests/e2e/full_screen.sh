@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Under a window manager: a double-click on the background fills the screen
 # without a frame, a second one returns to the former rectangle, and Esc in
 # full screen only leaves full screen.

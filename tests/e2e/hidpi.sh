@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # At a device pixel ratio of 2 the board keeps its layout in logical pixels
 # and is painted at device resolution: every disk edge lies at twice its
 # place at ratio 1, and the colour changes from background to disk within one

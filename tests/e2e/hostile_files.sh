@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hostile files beside the game, one row each, against the real start-up path:
 # whatever lies in 背景图库 or in place of the settings file, the game shows its
 # first frame within 20 s, plays a move, keeps its peak memory within 64 MiB of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game installed by `cmake --install` into a prefix its player cannot
 # write: it starts from the menu's command, plays a move, closes by Esc and
 # keeps its settings in the player's configuration folder, with a background

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real executable in a real X server: the main window opens centred at its
 # template size with its title, and Esc closes it when windowed.
 source "$(dirname "$0")/xsession.bash"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Menu entries chosen with the keyboard (right-click, Down, Enter) run once the
 # menu has closed: the game goes on through double-clicks and clicks after
 # each of them, and closes normally by Esc. (Run inside the menu's own key

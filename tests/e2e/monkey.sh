@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The monkey test: random presses, drags, double-clicks, keys and menu entries
 # on the real executable in Xvfb under openbox, for the minutes given, the game
 # started again whenever it ends. Reports crashes, sanitizer reports, hangs (no

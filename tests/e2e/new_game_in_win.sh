@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A new game started with Enter during the win's waits, while the winning
 # drop's handler is still running: the game lives on (freed memory is
 # poisoned, so that a label deleted under its own handler shows) and the win

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Space while a disk is held pauses the game and puts the disk back: the
 # release behind the cover moves nothing and counts no step.
 source "$(dirname "$0")/xsession.bash"

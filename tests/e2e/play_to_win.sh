@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole game played to a win on the real executable, started without a
 # settings file: 5 disks moved from the main peg B to peg A by mouse, 31
 # drags; the next level then stands on B with 6 disks, and A and C are empty

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without any display, ./play says so in one line and fails, before building anything.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"

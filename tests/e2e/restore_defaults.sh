@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "恢复初始参数.." answered with OK: the settings file is deleted, the running
 # instance ends and a new one starts from the same folder.
 source "$(dirname "$0")/xsession.bash"

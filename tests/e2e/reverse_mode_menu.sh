@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reverse mode switched from the context menu and confirmed with OK, on, off
 # and on again, and a new game from the menu: the game lives on (freed memory
 # is poisoned, so that a menu deleted under its own command shows), and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Under a window manager, every window the game opens takes the keyboard, so
 # that Esc closes it and not the game; the "必看" box gives the keyboard back
 # to the dialog; opening a window makes no native windows of the board's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a window manager too, a window the game opens takes the keyboard:
 # Esc then closes it, not the game.
 source "$(dirname "$0")/xsession.bash"

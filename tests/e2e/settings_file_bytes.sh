@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings file as the real game writes it: from an empty folder, closed by
 # Esc, it holds no blank line; a stored disk border of 6 and gradient of 9 are
 # painted (the label's own grey frame) and written back unchanged.

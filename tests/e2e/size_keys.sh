@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The board-size keys by the physical key, whatever the modifiers make of it:
 # Ctrl, Shift and Alt with the main keyboard's minus (Shift makes it an
 # underscore) and with the keypad's minus and plus, NumLock off and on; the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game on Qt's Wayland platform under Weston's headless compositor: its
 # window appears, a stored window rectangle survives a session that cannot
 # place windows, a request to end (SIGTERM, as at logout) closes it through

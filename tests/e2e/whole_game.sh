@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole game on the real executable, alone in a fresh folder, under a
 # window manager: a disk dragged to another peg, a refused drop, the context
 # menu, full screen on and off by double-clicks, two count keys, then Esc.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The stored window placement under a window manager: "位置" 3 starts
 # maximised and is stored again as 3, 2 starts minimised; a rectangle larger
 # than the screen opens fitted into it, however large the stored numbers; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks whether a window's program still handles its events, as a window
 // manager does: sends the window _NET_WM_PING and waits for the program to
 // send it back to the root window. Exits 0 on an answer, 1 when none came

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end checks: a private X server (and, on request, a window
 # manager), a copy of the game in a folder of its own, and small assertions.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window opened beside a window that stays loaded, as the tests of
 // the game's windows need it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run under a Wayland compositor: the main window goes to full screen and
 // back by the game's own switch, and the compositor gives it the whole screen
 // and then its window size again. Exit code 0 when all of that held.

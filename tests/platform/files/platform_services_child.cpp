@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper that the platform service tests start as a child process:
 //   touch FILE [WORD...]     writes the words, one a line, into FILE
 //   write-unprivileged FILE SECTION KEY VALUE

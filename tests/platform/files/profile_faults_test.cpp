@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes of the settings file under failing system calls. The calls are
 // replaced in this program: a write, a sync or the opening of the text
 // conversion fails when a test arms it, and passes through otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings write killed at any moment leaves the complete old or the
 // complete new file, and the next write clears what the killed one left.
 // TORVANE_KILL_ROUNDS sets the number of kills (a few by default).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures whose header declares more than the game agrees to decode are
 // refused before decoding; real photos of the largest kind still show,
 // decoded no larger than the window they cover.

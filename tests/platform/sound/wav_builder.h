@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // WAV files made up in memory, chunk by chunk, for the sound tests.
 #include <cmath>

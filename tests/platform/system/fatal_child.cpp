@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one fault of the program named by its argument; every message box that
 // opens is printed ("title|text") and answered, so the test reads what the
 // player would have seen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small window template for exercising the unit services, with handlers
 // that record what they see.
