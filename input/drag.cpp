@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/drag.h"
 
+#include <algorithm>
+
 #include "core/disk_moves.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
@@ -20,10 +22,13 @@ std::int32_t CursorClientX()
 }
 
 // The lifted disk's centre follows the cursor sideways at its floating height.
+// It is at least a pixel in each direction, so a disk of a board too crowded
+// to show its disks still shows while it is carried.
 void FollowCursor()
 {
     const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
-    MoveUnit(disk, std::int32_t(CursorClientX() - Get(disk, prop::Width) * 0.5), DragTop);
+    const std::int32_t width = std::max(Get(disk, prop::Width), 1);
+    MoveUnit(disk, std::int32_t(CursorClientX() - width * 0.5), DragTop, width, std::max(Get(disk, prop::Height), 1));
 }
 }  // namespace
 

@@ -18,6 +18,14 @@ std::int32_t DiskWidth(std::int32_t columnWidth, std::int32_t diskCount, std::in
     return Trunc(columnWidth - double(diskCount - disk) * columnWidth / diskCount);
 }
 
+// Where rows are at least a pixel high, no disk is thinner or narrower than a
+// pixel, so every disk shows and can be pressed; the sizes that are already
+// larger stay as they are.
+std::int32_t AtLeastAPixel(std::int32_t size, const SceneGeometry& scene)
+{
+    return scene.RowHeight >= 1 ? std::max(size, 1) : size;
+}
+
 // The left edge that centres a width on column `column`.
 std::int32_t CentredLeft(std::int32_t column, std::int32_t columnWidth, std::int32_t width)
 {
@@ -38,7 +46,7 @@ std::optional<std::int32_t> StackDisks(const SceneInput& input, const Peg& peg, 
         Rect disk;
         disk.height = BoundedExtent(scene.DiskHeight);
         disk.top = BoundedPosition(Trunc(double(y) - disk.height));
-        disk.width = BoundedExtent(DiskWidth(scene.ColumnWidth, input.diskCount, k));
+        disk.width = BoundedExtent(AtLeastAPixel(DiskWidth(scene.ColumnWidth, input.diskCount, k), scene));
         disk.left = BoundedPosition(CentredLeft(column, scene.ColumnWidth, disk.width));
         scene.Disks[k] = disk;
         y = disk.top;
@@ -58,7 +66,7 @@ SceneGeometry ComputeScene(const SceneInput& input, const OneBasedArray<Peg>& pe
     scene.ColumnWidth = Trunc(double(input.clientWidth) / input.pegCount);
     scene.Base = {0, Trunc(double(scene.PlayHeight) - scene.RowHeight), input.clientWidth, scene.RowHeight};
 
-    scene.DiskHeight = Trunc(double(scene.RowHeight) / 100 * 80);
+    scene.DiskHeight = AtLeastAPixel(Trunc(double(scene.RowHeight) / 100 * 80), scene);
     scene.DiskFont = fitToHeight(scene.DiskHeight);
     scene.Disks = OneBasedArray<std::optional<Rect>>(input.diskCount);
     // Pegs are never wider than half of 500 pixels, whatever disk 1 measures.

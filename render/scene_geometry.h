@@ -39,7 +39,8 @@ struct SceneGeometry {
 };
 
 // The rectangles are those the labels hold afterwards: a size set below 0
-// holds 0 and a peg is never narrower than 1. `fitToHeight` sizes the disks'
+// holds 0 and a peg is never narrower than 1, nor, where a row is at least a
+// pixel high, a disk thinner or narrower than 1. `fitToHeight` sizes the disks'
 // captions, `fitToWidth` the pegs'.
 SceneGeometry ComputeScene(const SceneInput& input, const OneBasedArray<Peg>& pegs, const FontFitting& fitToHeight,
                            const FontFitting& fitToWidth);

@@ -102,7 +102,7 @@ play_round() {
   (cd "$WORK" && exec ./torvane >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
   local window
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) ||
+  window=$(find_window --onlyvisible --name "汉诺塔") ||
     { echo "no window within 20 s"; stop_game; return 1; }
   measure_board "$window"
   local bottom peg_a peg_b

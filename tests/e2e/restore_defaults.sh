@@ -14,5 +14,5 @@ restore_defaults_by_menu
 wait_for_exit || fail "the old instance ended with status $?"
 [ ! -e "$settings" ] || fail "the settings file is still there"
 follow_new_instance "$WORK/torvane" "$old_pid"
-timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" >/dev/null || fail "the new instance shows no window"
+find_window --onlyvisible --name "汉诺塔" >/dev/null || fail "the new instance shows no window"
 echo "restore defaults: settings deleted, old instance gone, new instance $GAME_PID running"

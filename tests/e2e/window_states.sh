@@ -23,7 +23,7 @@ write_settings "[主窗口]" "位置=2"
 cp "$GAME_BINARY" "$WORK/torvane"
 (cd "$WORK" && exec ./torvane >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
-GAME_WINDOW=$(timeout 20 xdotool search --sync --name "汉诺塔" | head -n 1) || fail "no main window for state 2"
+GAME_WINDOW=$(find_window --name "汉诺塔") || fail "no main window for state 2"
 sleep 1.5
 xprop -id "$GAME_WINDOW" WM_STATE | grep -q Iconic || fail "stored state 2 did not minimise: $(xprop -id "$GAME_WINDOW" WM_STATE)"
 kill "$GAME_PID"

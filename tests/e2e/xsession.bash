@@ -51,12 +51,28 @@ start_window_manager() {
   sleep 1
 }
 
+# The first window that `xdotool search` finds with the options given, within
+# 20 seconds. xdotool gives up on a window that vanishes while it searches (a
+# window manager's frame, a game closing), so the search is tried again.
+find_window() {
+  local found deadline=$(( SECONDS + 20 ))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    found=$(xdotool search "$@" 2>/dev/null | head -n 1) || true
+    if [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
 # Starts the game from its own folder, so that what it writes lands there.
 start_game() {
   cp "$GAME_BINARY" "$WORK/torvane"
   (cd "$WORK" && exec ./torvane >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
-  GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) ||
+  GAME_WINDOW=$(find_window --onlyvisible --name "汉诺塔") ||
     fail "the main window did not appear"
 }
 

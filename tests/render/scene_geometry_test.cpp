@@ -169,7 +169,8 @@ private slots:
         std::mt19937 random(2024);
         std::uniform_int_distribution<int> width(40, 4000);
         std::uniform_int_distribution<int> height(60, 3000);
-        for (const auto& [pegs, disks] : {std::pair{3, 3}, {3, 5}, {4, 7}, {7, 10}, {10, 64}, {30, 100}, {111, 999}}) {
+        // Widths below the peg count leave columns of 0, heights below the disk count rows of 0.
+        for (const auto& [pegs, disks] : {std::pair{3, 3}, {3, 5}, {4, 7}, {7, 10}, {10, 64}, {20, 200}, {30, 100}, {111, 999}}) {
             for (int round = 0; round < 12; ++round) {
                 const bool reverse = round % 2 == 1;
                 const QSize client(width(random), height(random));
@@ -195,11 +196,18 @@ private slots:
                     int previousWidth = -1;
                     for (int k : StackOf(i, reverse)) {
                         const QRect disk = DiskRect(scene, k);
-                        QVERIFY2(disk.left() >= (i - 1) * column && disk.left() + disk.width() <= i * column,
+                        // Rows of a pixel or more: every disk at least a pixel each way,
+                        // the computed width wherever that is a pixel or more.
+                        const int computed = int(column - double(disks - k) * column / disks);
+                        QVERIFY2(disk.width() == (scene.RowHeight >= 1 ? qMax(computed, 1) : computed),
+                                 qPrintable(where));
+                        QVERIFY2(disk.left() >= (i - 1) * column && disk.left() + disk.width() <= qMax(i * column, 1),
                                  qPrintable(where));
                         QVERIFY2(qAbs(disk.left() * 2 + disk.width() - ((2 * i - 1) * column)) <= 1, qPrintable(where));
                         QVERIFY2(disk.top() + disk.height() == below, qPrintable(where));
                         QVERIFY2(disk.height() == scene.DiskHeight, qPrintable(where));
+                        QVERIFY2(disk.height() == (scene.RowHeight >= 1 ? qMax(scene.RowHeight * 8 / 10, 1) : 0),
+                                 qPrintable(where));
                         QVERIFY2(reverse ? disk.width() >= previousWidth
                                          : previousWidth < 0 || disk.width() <= previousWidth,
                                  qPrintable(where));
