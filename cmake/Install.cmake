@@ -31,6 +31,11 @@ add_custom_command(OUTPUT ${DEBIAN_CHANGELOG}
 add_custom_target(debian_changelog ALL DEPENDS ${DEBIAN_CHANGELOG})
 install(FILES ${DEBIAN_CHANGELOG} DESTINATION ${DOC_DIR})
 
+# Everything an install puts in place that the build makes: ./play and
+# ./package build this, so their build folders install.
+add_custom_target(game)
+add_dependencies(game torvane man_page debian_changelog)
+
 set(CPACK_PACKAGE_NAME torvane)
 set(CPACK_PACKAGE_VERSION 2.0)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
