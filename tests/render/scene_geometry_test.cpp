@@ -170,7 +170,8 @@ private slots:
         std::uniform_int_distribution<int> width(40, 4000);
         std::uniform_int_distribution<int> height(60, 3000);
         // Widths below the peg count leave columns of 0, heights below the disk count rows of 0.
-        for (const auto& [pegs, disks] : {std::pair{3, 3}, {3, 5}, {4, 7}, {7, 10}, {10, 64}, {20, 200}, {30, 100}, {111, 999}}) {
+        for (const auto& [pegs, disks] :
+             {std::pair{3, 3}, {3, 5}, {4, 7}, {7, 10}, {10, 64}, {20, 200}, {30, 100}, {111, 999}}) {
             for (int round = 0; round < 12; ++round) {
                 const bool reverse = round % 2 == 1;
                 const QSize client(width(random), height(random));
