@@ -29,6 +29,7 @@ bool LiftDisk(std::int32_t peg)
         return false;
     lift.LiftedDisk = TopDisk(peg);
     lift.DragActive = true;
+    lift.ByKeyboard = false;
     CarryDisk(peg);
     StartClockIfIdle();
     PlayEffect(Effect::PickUp, OtherEffects::Keep);

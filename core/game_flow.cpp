@@ -61,6 +61,7 @@ void NewGame(unsigned flags)
 {
     CancelLift();
     BuildBoard();
+    Course.KeyboardColumn = GameSettings.MainPeg;
     View().BuildBoardElements();
     StopClock();
     View().ShowPaused(false);

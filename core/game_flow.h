@@ -11,6 +11,9 @@ struct DiskLift {
     // peg only when the lifted disk comes over another one.
     std::int32_t TargetPeg = 0;
     std::int32_t LiftedDisk = 0;
+    // Lifted by a key: it moves from column to column with the keyboard
+    // column, not with the mouse.
+    bool ByKeyboard = false;
 };
 
 // The course of the game in progress and the options it follows.
@@ -23,6 +26,10 @@ struct GameCourse {
     // The clock ticks once a second while it runs.
     bool ClockRunning = false;
     DiskLift Lift;
+    // The peg the keys point at: the main peg at each new game. Shown once an
+    // arrow key has been used in this session, and while nothing is lifted.
+    std::int32_t KeyboardColumn = 0;
+    bool KeyboardColumnShown = false;
     // The menu's options "静音       (J)" and "正确放下方计一步"; its check marks show them.
     bool MuteSounds = false;
     bool CountOnlyCorrect = true;

@@ -13,6 +13,8 @@ inline constexpr LabelUnit 标签横{MainWindowId, 0x16000004};
 inline constexpr LabelUnit 标签柱{MainWindowId, 0x16000005};
 inline constexpr LabelUnit 标签基{MainWindowId, 0x16000006};
 inline constexpr StatusBarUnit 状态条{MainWindowId, 0x16000007};
+// The mark over the column the keys point at.
+inline constexpr LabelUnit 标签键盘列{MainWindowId, 0x16000008};
 
 // The context menu: the hidden menu-bar entry "文件" and the entries under it.
 inline constexpr MenuUnit 菜单文件{MainWindowId, 0x26000001};

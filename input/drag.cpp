@@ -7,6 +7,7 @@
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
+#include "input/keyboard_play.h"
 #include "platform/units/units.h"
 #include "platform/windows/screen.h"
 #include "render/layout.h"
@@ -42,19 +43,26 @@ std::int32_t PegUnderCursor()
     return 0;
 }
 
+std::int32_t FloatingTop(std::int32_t peg, std::int32_t disk)
+{
+    return std::int32_t(Get(PegLabel(peg), prop::Top) / 2.0 - Get(DiskLabel(disk), prop::Height) / 2.0);
+}
+
 void PickUpDisk()
 {
+    // A press ends a lift by the keys, as a new game does.
+    EndKeyboardLift();
     if (!LiftDisk(PegUnderCursor()))
         return;
-    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
-    DragTop = std::int32_t(Get(PegLabel(Course.Lift.SourcePeg), prop::Top) / 2.0 - Get(disk, prop::Height) / 2.0);
+    DragTop = FloatingTop(Course.Lift.SourcePeg, Course.Lift.LiftedDisk);
     CaptureMouse(UnitHandle(EventUnit()));
     FollowCursor();
+    PlaceKeyboardMark();
 }
 
 void DragMove()
 {
-    if (!Course.Lift.DragActive)
+    if (!Course.Lift.DragActive || Course.Lift.ByKeyboard)
         return;
     CarryDisk(PegUnderCursor());
     FollowCursor();
@@ -62,7 +70,7 @@ void DragMove()
 
 void DropDisk()
 {
-    if (!Course.Lift.DragActive)
+    if (!Course.Lift.DragActive || Course.Lift.ByKeyboard)
         return;
     ReleaseMouse();
     PutDownDisk(PegUnderCursor());

@@ -5,6 +5,9 @@
 // Where the lifted disk floats while the mouse carries it.
 extern std::int32_t DragTop;
 
+// Where a disk lifted from `peg` floats: its centre halfway between the
+// window's top and the top of the peg.
+std::int32_t FloatingTop(std::int32_t peg, std::int32_t disk);
 // The peg whose column holds the cursor, 0 for none.
 std::int32_t PegUnderCursor();
 void PickUpDisk();

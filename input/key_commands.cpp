@@ -6,6 +6,7 @@
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "core/settings_table.h"
+#include "input/keyboard_play.h"
 #include "platform/controls/message_box.h"
 #include "platform/files/files.h"
 #include "platform/system/process.h"
@@ -23,8 +24,10 @@ constexpr int Minus = 189;
 }  // namespace key
 }  // namespace
 
-void HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
+bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
 {
+    if (PlayByKeyboard(keyCode, modifiers))
+        return true;
     if (keyCode == key::Enter) {
         if (modifiers == modifier::Ctrl)
             OpenSettingsDialog();
@@ -36,17 +39,18 @@ void HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
         openAboutWindow();
     }
     if (modifiers == 0)
-        return;
+        return false;
     std::int32_t* field = modifiers == modifier::Ctrl    ? &GameSettings.DiskCount
                           : modifiers == modifier::Shift ? &GameSettings.PegCount
                           : modifiers == modifier::Alt   ? &GameSettings.MainPeg
                                                          : nullptr;
     const int change = keyCode == key::KeypadPlus ? 1 : keyCode == key::Minus ? -1 : 0;
     if (!field || change == 0)
-        return;
+        return false;
     *field += change;
     HoldBoardToBounds(GameSettings);
     NewGame(new_game::Redraw);
+    return false;
 }
 
 void SwitchReverseMode()

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/board.h"
+#include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "platform/units/units.h"
@@ -12,6 +13,11 @@
 #include "render/scene_geometry.h"
 
 std::int32_t ColumnWidth = 0;
+
+namespace {
+// The row height of the last layout, for the keyboard's mark.
+std::int32_t layoutRowHeight = 0;
+}  // namespace
 
 namespace {
 // Disk captions are bold and fitted by the height of "灵", peg captions
@@ -68,6 +74,7 @@ void LayoutScene()
                            GameSettings.PegCount, GameSettings.DiskCount, ReverseMode};
     const SceneGeometry scene = ComputeScene(input, Pegs, FitFontToHeight, FitFontToWidth);
     ColumnWidth = scene.ColumnWidth;
+    layoutRowHeight = scene.RowHeight;
     MoveUnit(标签基, scene.Base.left, scene.Base.top, scene.Base.width, scene.Base.height);
     // Only what changed moves: after a drop that is the one disk set down.
     for (std::int32_t k = 1; k <= scene.Disks.Size() && k <= BoardView.Disks.Size(); ++k) {
@@ -76,5 +83,16 @@ void LayoutScene()
     }
     for (std::int32_t j = 1; j <= scene.Pegs.Size() && j <= BoardView.Pegs.Size(); ++j)
         PlaceLabel(PegLabel(j), scene.Pegs[j], scene.PegFont);
+    PlaceKeyboardMark();
     Set(主窗口, prop::Visible, true);
+}
+
+void PlaceKeyboardMark()
+{
+    const bool shown = Course.KeyboardColumnShown && !Course.Lift.DragActive;
+    if (shown) {
+        const Rect mark = KeyboardMarkRect(Course.KeyboardColumn, ColumnWidth, layoutRowHeight);
+        MoveUnit(标签键盘列, mark.left, mark.top, mark.width, mark.height);
+    }
+    Set(标签键盘列, prop::Visible, shown);
 }

@@ -8,6 +8,9 @@ extern std::int32_t ColumnWidth;
 
 // Places every label of the board from the model and the client size.
 void LayoutScene();
+// Shows the keyboard's column over its peg once the keys have pointed at one,
+// while nothing is lifted; hides it otherwise.
+void PlaceKeyboardMark();
 
 // Font sizes in points: one below the largest whose "灵" (bold) fits the
 // height, or whose "A" (regular) fits the width.

@@ -57,6 +57,16 @@ std::optional<std::int32_t> StackDisks(const SceneInput& input, const Peg& peg, 
 }
 }  // namespace
 
+Rect KeyboardMarkRect(std::int32_t column, std::int32_t columnWidth, std::int32_t rowHeight)
+{
+    Rect mark;
+    mark.width = std::max(columnWidth / 4, 2);
+    mark.height = std::max(rowHeight / 2, 2);
+    mark.left = BoundedPosition(CentredLeft(column, columnWidth, mark.width));
+    mark.top = std::max(rowHeight - mark.height / 2, 0);
+    return mark;
+}
+
 SceneGeometry ComputeScene(const SceneInput& input, const OneBasedArray<Peg>& pegs, const FontFitting& fitToHeight,
                            const FontFitting& fitToWidth)
 {

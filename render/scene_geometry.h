@@ -42,5 +42,9 @@ struct SceneGeometry {
 // holds 0 and a peg is never narrower than 1, nor, where a row is at least a
 // pixel high, a disk thinner or narrower than 1. `fitToHeight` sizes the disks'
 // captions, `fitToWidth` the pegs'.
+// The mark over the keyboard's column: a bar a quarter of the column wide and
+// half a row high, centred on the column in the band above the pegs.
+Rect KeyboardMarkRect(std::int32_t column, std::int32_t columnWidth, std::int32_t rowHeight);
+
 SceneGeometry ComputeScene(const SceneInput& input, const OneBasedArray<Peg>& pegs, const FontFitting& fitToHeight,
                            const FontFitting& fitToWidth);

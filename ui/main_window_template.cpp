@@ -60,7 +60,7 @@ WindowTemplate Build()
         {Event::CloseQuery, OnMainWindowCloseQuery},
         {Event::RightDown, Run(ShowContextMenu)},
         {Event::DoubleClick, Run(ToggleFullScreen)},
-        {Event::KeyDown, [](EventArgs& args) { HandleKey(args.key, args.modifiers, OpenAboutWindow); }},
+        {Event::KeyDown, [](EventArgs& args) { args.keyUsed = HandleKey(args.key, args.modifiers, OpenAboutWindow); }},
     };
 
     window.units = {
@@ -80,6 +80,15 @@ WindowTemplate Build()
          .picture = PauseCoverPicture(),
          .pictureMode = picture_mode::Tiled,
          .events = {{Event::LeftDown, Run(TogglePause)}}},
+        // A small bar in the free band above the pegs; it takes no clicks.
+        {.name = "标签键盘列",
+         .kind = UnitKind::Label,
+         .id = 标签键盘列.unit,
+         .rect = {0, 0, 16, 6},
+         .visible = false,
+         .disabled = true,
+         .gradientMode = 1,
+         .gradient = {Rgb(255, 255, 0), Rgb(255, 128, 0), Rgb(255, 255, 0)}},
         {.name = "时钟耗费时间",
          .kind = UnitKind::Timer,
          .id = 时钟耗费时间.unit,

@@ -50,6 +50,9 @@ struct EventArgs {
     int key = 0;          // Windows virtual key code of a key-down
     int modifiers = 0;    // sum of modifier::
     bool refuse = false;  // set by a close-query handler to keep the window open
+    // Set by a key-down handler that used the key up, so that the window does
+    // not act on it as well (Esc does not close it).
+    bool keyUsed = false;
 };
 
 using Handler = std::function<void(EventArgs&)>;

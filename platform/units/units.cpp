@@ -384,6 +384,12 @@ std::int32_t ClientScreenLeft(const UnitRef& ref)
     return unit.widget ? unit.widget->mapToGlobal(ClientArea(unit.widget).topLeft()).x() : 0;
 }
 
+std::int32_t ClientScreenTop(const UnitRef& ref)
+{
+    UnitRecord& unit = CheckedUnit(ref);
+    return unit.widget ? unit.widget->mapToGlobal(ClientArea(unit.widget).topLeft()).y() : 0;
+}
+
 void MoveUnit(const UnitRef& ref, std::optional<std::int32_t> left, std::optional<std::int32_t> top,
               std::optional<std::int32_t> width, std::optional<std::int32_t> height)
 {

@@ -40,6 +40,8 @@ std::int32_t ClientWidth(const UnitRef& unit);
 std::int32_t ClientHeight(const UnitRef& unit);
 // Where the window's client area begins on the screen, horizontally.
 std::int32_t ClientScreenLeft(const UnitRef& window);
+// Where it begins vertically.
+std::int32_t ClientScreenTop(const UnitRef& window);
 void MoveUnit(const UnitRef& unit, std::optional<std::int32_t> left, std::optional<std::int32_t> top = std::nullopt,
               std::optional<std::int32_t> width = std::nullopt, std::optional<std::int32_t> height = std::nullopt);
 std::int32_t TextWidth(const UnitRef& unit, const std::string& text);

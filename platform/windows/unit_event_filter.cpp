@@ -117,8 +117,9 @@ bool UnitEventFilter::eventFilter(QObject* watched, QEvent* event)
         args.key = VirtualKeyCode(key);
         args.modifiers = ModifierState(key.modifiers());
         RaiseEvent(unit_, Event::KeyDown, args);
-        // The widget still sees the key: a window closes on Esc after its key-down.
-        return false;
+        // Unless a handler used it up, the widget still sees the key: a window
+        // closes on Esc after its key-down.
+        return args.keyUsed;
     }
     default: return false;
     }

@@ -118,6 +118,7 @@ int VirtualKeyCode(int qtKey, bool keypad)
     case Qt::Key_Right: return 39;
     case Qt::Key_Down: return 40;
     case Qt::Key_Delete: return 46;
+    case Qt::Key_Menu: return 93;
     case Qt::Key_Plus: return keypad ? 107 : 187;
     case Qt::Key_Equal: return 187;
     case Qt::Key_Minus:

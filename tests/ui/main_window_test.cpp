@@ -73,13 +73,13 @@ private slots:
     void hasItsUnitsInTemplateOrder()
     {
         const std::int32_t list = FindUnits(主窗口);
-        const std::vector<UnitRef> expected = {画板1, 标签暂停, 标签横, 标签柱, 标签基, 状态条};
+        const std::vector<UnitRef> expected = {画板1, 标签暂停, 标签键盘列, 标签横, 标签柱, 标签基, 状态条};
         // The template's units come first, then the board's clones: 3 pegs and 5 disks.
         QCOMPARE(UnitListCount(list), std::int32_t(expected.size()) + 3 + 5);
         for (std::size_t i = 0; i < expected.size(); ++i)
             QCOMPARE(UnitListItem(list, std::int32_t(i)), expected[i]);
         QCOMPARE(Get(画板1, prop::Visible), false);
-        for (const LabelUnit& hidden : {标签暂停, 标签横, 标签柱})
+        for (const LabelUnit& hidden : {标签暂停, 标签键盘列, 标签横, 标签柱})
             QCOMPARE(Get(hidden, prop::Visible), false);
         QCOMPARE(Get(标签基, prop::Visible), true);
         QCOMPARE(Get(标签柱, prop::Disabled), true);

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/keyboard_play.h"
+
+#include <algorithm>
+
+#include "core/disk_moves.h"
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "core/main_window_units.h"
+#include "input/drag.h"
+#include "platform/units/units.h"
+#include "render/layout.h"
+#include "render/scene_builder.h"
+
+namespace {
+namespace key {
+constexpr int Escape = 27;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+constexpr int A = 'A';
+constexpr int Z = 'Z';
+constexpr int Menu = 93;
+constexpr int F10 = 121;
+}  // namespace key
+
+bool MouseDragging()
+{
+    return Course.Lift.DragActive && !Course.Lift.ByKeyboard;
+}
+
+// The disk lifted by a key floats at the lifted-disk height, centred over the
+// keyboard's column, at least a pixel each way.
+void FloatOverColumn()
+{
+    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
+    const std::int32_t width = std::max(Get(disk, prop::Width), 1);
+    const std::int32_t left =
+        std::int32_t((Course.KeyboardColumn - 1.0) * ColumnWidth + ColumnWidth / 2.0 - width / 2.0);
+    MoveUnit(disk, left, DragTop, width, std::max(Get(disk, prop::Height), 1));
+}
+
+void PointAt(std::int32_t peg)
+{
+    Course.KeyboardColumn = peg;
+    if (LiftedByKeyboard()) {
+        CarryDisk(peg);
+        FloatOverColumn();
+    }
+    PlaceKeyboardMark();
+}
+
+void LiftByKeyboard(std::int32_t peg)
+{
+    Course.KeyboardColumn = peg;
+    if (Course.Lift.DragActive || !LiftDisk(peg)) {
+        PlaceKeyboardMark();
+        return;
+    }
+    Course.Lift.ByKeyboard = true;
+    DragTop = FloatingTop(Course.Lift.SourcePeg, Course.Lift.LiftedDisk);
+    FloatOverColumn();
+    PlaceKeyboardMark();
+}
+
+void PutDownByKeyboard(std::int32_t peg)
+{
+    if (!LiftedByKeyboard())
+        return;
+    PointAt(peg);
+    PutDownDisk(peg);
+}
+
+// A letter names a peg: with a disk lifted by a key it is set down there,
+// otherwise that peg's top disk is lifted.
+void PlayLetter(int letter)
+{
+    const std::int32_t peg = letter - key::A + 1;
+    if (peg > GameSettings.PegCount)
+        return;
+    if (LiftedByKeyboard())
+        PutDownByKeyboard(peg);
+    else
+        LiftByKeyboard(peg);
+}
+
+void StepColumn(int step)
+{
+    PointAt(std::clamp(Course.KeyboardColumn + step, 1, GameSettings.PegCount));
+}
+
+void ShowMenuAtBoardCentre()
+{
+    const std::int32_t playHeight = ClientHeight(主窗口) - Get(状态条, prop::Height);
+    PopupMenu(主窗口, 菜单文件, ClientScreenLeft(主窗口) + ClientWidth(主窗口) / 2,
+              ClientScreenTop(主窗口) + playHeight / 2);
+}
+
+bool IsArrow(int keyCode)
+{
+    return keyCode >= key::Left && keyCode <= key::Down;
+}
+}  // namespace
+
+bool LiftedByKeyboard()
+{
+    return Course.Lift.DragActive && Course.Lift.ByKeyboard;
+}
+
+void EndKeyboardLift()
+{
+    if (LiftedByKeyboard() && CancelLift())
+        LayoutScene();
+}
+
+bool PlayByKeyboard(int keyCode, int modifiers)
+{
+    if ((keyCode == key::F10 && modifiers == modifier::Shift) || (keyCode == key::Menu && modifiers == 0)) {
+        ShowMenuAtBoardCentre();
+        return true;
+    }
+    if (keyCode == key::Escape) {
+        if (!LiftedByKeyboard())
+            return false;
+        EndKeyboardLift();
+        return true;
+    }
+    const bool letter = keyCode >= key::A && keyCode <= key::Z;
+    if (modifiers != 0 || !(letter || IsArrow(keyCode)))
+        return false;
+    // The mouse's drag keeps its disk until the release.
+    if (MouseDragging())
+        return true;
+    if (letter) {
+        PlayLetter(keyCode);
+        return true;
+    }
+    Course.KeyboardColumnShown = true;
+    if (keyCode == key::Left || keyCode == key::Right)
+        StepColumn(keyCode == key::Left ? -1 : 1);
+    else if (keyCode == key::Up)
+        LiftByKeyboard(Course.KeyboardColumn);
+    else
+        PutDownByKeyboard(Course.KeyboardColumn);
+    return true;
+}
