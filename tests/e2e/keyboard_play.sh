@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Play without a mouse, by keys through XTEST under a window manager: letters
+# move disks (the board and the move record agree), Esc puts a disk lifted by
+# a key back and leaves the game open, Shift+F10 opens the menu, and on a
+# board of 30 pegs the arrows reach peg AD, beyond the letters.
+source "$(dirname "$0")/xsession.bash"
+
+start_x
+start_window_manager
+start_focused_game 0.5
+measure_board "$GAME_WINDOW"
+shot="$WORK/board.png"
+
+keys() {
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.15
+  done
+}
+
+# The main peg is B: its top disk to A, the next to C.
+keys b a b c
+import -window root "$shot"
+disk_at 1 1 || fail "no disk on peg A after B, A"
+disk_at 3 1 || fail "no disk on peg C after B, C"
+disk_at 2 3 || fail "peg B lost more than two disks"
+! disk_at 2 4 || fail "peg B still holds four disks"
+
+# A lift by a key, then Esc: the disk is back, the game still open.
+keys a Escape
+sleep 0.3
+kill -0 "$GAME_PID" 2>/dev/null || fail "Esc with a disk lifted by a key closed the game"
+import -window root "$shot"
+disk_at 1 1 || fail "Esc did not put the disk back on peg A"
+
+# Shift+F10, then the fourth entry, 查看走法...: the record of the two moves.
+xdotool key shift+F10
+sleep 0.5
+keys Down Down Down Down Return
+record_window=$(find_window --onlyvisible --name "当前的走法记录") || fail "Shift+F10 opened no menu to choose the move record from"
+xdotool windowfocus --sync "$record_window"
+keys ctrl+a ctrl+c
+record=$(xclip -o -selection clipboard | tr -d '\r')
+[ "$record" = "$(printf 'B→A\nB→C')" ] || fail "the move record reads '$record'"
+xdotool key Escape
+sleep 0.3
+close_game
+
+# Thirty pegs: Up lifts the top disk of the main peg A, 29 times Right carries
+# it to the last peg, AD, and Down sets it down there.
+write_settings "[综合]" "柱数=30" "主柱=1" "横数=3"
+start_focused_game 0.5
+measure_board "$GAME_WINDOW"
+COLUMN=$((WIDTH / 30))
+keys Up
+for _ in $(seq 29); do xdotool key Right; done
+keys Down
+sleep 0.3
+import -window root "$shot"
+is_blue "$(pixel_of "$shot" $((LEFT + 29 * COLUMN + COLUMN / 2 + COLUMN / 8)) "$(row_y 1)")" ||
+  fail "the disk did not reach peg AD"
+close_game
+echo "keyboard play: letters, Esc, Shift+F10 and the arrows beyond Z"
