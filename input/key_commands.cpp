@@ -63,7 +63,7 @@ void RestoreDefaults()
 {
     if (ShowMessage("您确定要恢复初始参数并开始新游戏吗？", mb::OkCancel) != mb_result::Ok)
         return;
-    DeleteFileByName(SettingsFilePath());
+    ForgetSettings();
     Set(主窗口, prop::Visible, false);
     DestroyUnit(主窗口);
     // Quoted, so a folder with blanks in its name still names one program.

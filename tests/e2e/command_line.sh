@@ -38,10 +38,10 @@ no  0 out --version --help
 yes 0 out --version -h
 no  0 out $version --version
 yes 0 out $version -v
-no  2 err 'bogus' --bogus
-yes 2 err 'bogus' --bogus
-no  2 err 'extra' extra
-no  2 err 'platform' -platform
+no  2 err bogus --bogus
+yes 2 err bogus --bogus
+no  2 err extra extra
+no  2 err platform -platform
 no  1 err display
 EOF
 [ -z "$(xdotool search --name "汉诺塔" 2>/dev/null)" ] || fail "a window opened for a command-line query"

@@ -63,7 +63,12 @@ wait_for_exit || fail "the game ended with status $? when restoring the defaults
 follow_new_instance "$game/torvane" "$old_pid"
 GAME_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "汉诺塔" | head -n 1) || fail "the new instance shows no window"
 sleep 1
-close_game
+# The new instance is no child of this shell: its end is watched, not waited for.
+xdotool windowfocus --sync "$GAME_WINDOW"
+xdotool key Escape
+for _ in $(seq 100); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$GAME_PID" 2>/dev/null && fail "the new instance did not end"
+GAME_PID=""
 [ "$(saved_value 柱数)/$(saved_value 横数)" = 3/5 ] ||
   fail "after restoring the defaults the game saved $(saved_value 柱数) pegs, $(saved_value 横数) disks"
 echo "read-only folder: the settings and pictures beside the game read, saves in ~/.config/torvane read next, defaults restored"
