@@ -110,12 +110,6 @@ void OpenSettingsStore()
         SettingsStore.SetOrigin(beside + "/" + SettingsFileName);
 }
 
-void ForgetSettings()
-{
-    PreparePlayerFolders();
-    SettingsStore.Forget();
-}
-
 void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<LabelUnit> label)
 {
     if (label && UnitExists(*label))

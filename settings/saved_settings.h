@@ -11,8 +11,6 @@
 // for an installed game and for one that cannot write its folder; the latter
 // reads the file beside it until its first save has made its own.
 void OpenSettingsStore();
-// Clears the settings file in use, so the next start begins from the defaults.
-void ForgetSettings();
 
 // Everything the player can adjust, read from the settings file: the counts,
 // the four looks, the menu options, the background order and the main

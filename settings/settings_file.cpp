@@ -2,6 +2,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/files/files.h"
+#include "platform/files/player_folders.h"
 #include "platform/files/profile.h"
 #include "platform/files/regular_file.h"
 #include "platform/texts/conversions.h"
@@ -47,8 +48,10 @@ bool SettingsFile::ReadsOrigin() const
 void SettingsFile::Forget()
 {
     DeleteFileByName(path_);
-    if (ReadsOrigin() && PathExists(origin_))
-        ReplaceFileContent(path_, {});
+    if (!ReadsOrigin() || !PathExists(origin_))
+        return;
+    CreateFolderPath(path_.substr(0, path_.rfind('/')));
+    ReplaceFileContent(path_, {});
 }
 
 void SettingsFile::SetSection(const std::string& section)

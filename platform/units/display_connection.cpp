@@ -4,7 +4,6 @@
 #include "platform/system/program_identity.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QString>
 
 #include <cstdio>
@@ -19,7 +18,6 @@ struct HeldMessage {
 };
 
 std::vector<HeldMessage> held;
-QByteArray programName;
 
 QByteArray NoDisplayLine()
 {
@@ -39,7 +37,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         held.push_back({type, context.category, text});
         return;
     }
-    std::fprintf(stderr, "%s: %s\n", programName.constData(), NoDisplayLine().constData());
+    std::fprintf(stderr, "%s: %s\n", ProgramName(), NoDisplayLine().constData());
     std::fflush(stderr);
     std::_Exit(NoDisplayStatus);
 }
@@ -54,8 +52,6 @@ void PassOnHeldMessages(QtMessageHandler handler)
 
 QApplication* ConnectToDisplay(int& argc, char** argv)
 {
-    programName =
-        argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toLocal8Bit() : QByteArray(ProgramName());
     const QtMessageHandler usual = qInstallMessageHandler(HoldMessage);
     auto* application = new QApplication(argc, argv);
     qInstallMessageHandler(usual);

@@ -46,7 +46,6 @@ void InitialiseServices(int& argc, char** argv)
     // The windows' class (WM_CLASS) is the program's name whatever its file
     // is called, and on Wayland its application id names its desktop entry.
     QCoreApplication::setApplicationName(QString::fromLatin1(ProgramName()));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramId()));
     application = ConnectToDisplay(argc, argv);
     // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
