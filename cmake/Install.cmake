@@ -4,7 +4,6 @@
 # the program in games/ as Debian keeps games).
 include(GNUInstallDirs)
 
-set(APP_ID org.example.torvane)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -37,7 +36,7 @@ add_custom_target(game)
 add_dependencies(game torvane man_page debian_changelog)
 
 set(CPACK_PACKAGE_NAME torvane)
-set(CPACK_PACKAGE_VERSION 2.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_CONTACT "Korvel <hanoi@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tower of Hanoi puzzle game (汉诺塔)")

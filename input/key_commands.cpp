@@ -11,8 +11,8 @@
 #include "platform/files/files.h"
 #include "platform/system/process.h"
 #include "platform/units/units.h"
-#include "settings/saved_settings.h"
 #include "settings/settings_dialog.h"
+#include "settings/settings_file.h"
 
 namespace {
 namespace key {
@@ -67,7 +67,7 @@ void RestoreDefaults()
 {
     if (ShowMessage("您确定要恢复初始参数并开始新游戏吗？", mb::OkCancel) != mb_result::Ok)
         return;
-    DeleteFileByName(SettingsFilePath());
+    SettingsStore.Forget();
     Set(主窗口, prop::Visible, false);
     DestroyUnit(主窗口);
     // Quoted, so a folder with blanks in its name still names one program.

@@ -39,3 +39,8 @@ Bytes AboutDisksPicture()
 {
     return Embedded(about_disks_gif, about_disks_gif_size);
 }
+
+Bytes ProgramIconPicture()
+{
+    return Embedded(org_example_torvane_png, org_example_torvane_png_size);
+}

@@ -11,6 +11,19 @@
 #include "settings/settings_file.h"
 
 namespace {
+constexpr const char* SettingsFileName = "Korvel·汉诺塔.ini";
+constexpr const char* BackgroundFolderName = "背景图库";
+
+// Beside a game that cannot write its folder when it has one there, else
+// where the game keeps its pictures.
+std::string BackgroundFolder()
+{
+    const std::string beside = ReadOnlyFolderBeside();
+    if (!beside.empty() && FolderExists(beside + "/" + BackgroundFolderName))
+        return beside + "/" + BackgroundFolderName;
+    return PlayerFolder(PlayerFiles::Pictures) + "/" + BackgroundFolderName;
+}
+
 std::int32_t ReadInt(const std::string& key, std::int32_t defaultValue)
 {
     return ToInt32Clamped(SettingsStore.ReadNumber(key, defaultValue));
@@ -20,19 +33,20 @@ std::int32_t ReadInt(const std::string& key, std::int32_t defaultValue)
 void BuildBackgroundList()
 {
     BackgroundList.clear();
-    const std::string folder = PlayerFolder(PlayerFiles::Pictures) + "/背景图库/";
+    const std::string folder = BackgroundFolder() + "/";
     FileSearch search;
     for (std::string name = FindFileName(folder + "*.jpg", search); !name.empty(); name = FindFileName({}, search))
         BackgroundList.push_back(folder + name);
 }
-// The per-user folders of an installed game appear with its first save, the
-// background folder among them, so the player finds where pictures go.
+// The per-user folders of a game that keeps its files there appear with its
+// first save, the background folder in use among them, so the player finds
+// where pictures go.
 void PreparePlayerFolders()
 {
     if (PlayerFolder(PlayerFiles::Settings) == RunDirectory())
         return;
     CreateFolderPath(PlayerFolder(PlayerFiles::Settings));
-    CreateFolderPath(PlayerFolder(PlayerFiles::Pictures) + "/背景图库");
+    CreateFolderPath(BackgroundFolder());
 }
 
 // A style with a template label takes the label's look as its default, the
@@ -89,14 +103,11 @@ void Save(const Setting& setting)
 }
 }  // namespace
 
-std::string SettingsFilePath()
-{
-    return PlayerFolder(PlayerFiles::Settings) + "/Korvel·汉诺塔.ini";
-}
-
 void OpenSettingsStore()
 {
-    SettingsStore.Open(SettingsFilePath());
+    SettingsStore.Open(PlayerFolder(PlayerFiles::Settings) + "/" + SettingsFileName);
+    if (const std::string beside = ReadOnlyFolderBeside(); !beside.empty())
+        SettingsStore.SetOrigin(beside + "/" + SettingsFileName);
 }
 
 void ReadStyle(const std::string& prefix, ElementStyle& style, std::optional<LabelUnit> label)

@@ -6,11 +6,10 @@
 #include "core/game_settings.h"
 #include "platform/templates/unit_ref.h"
 
-// The settings file: beside the executable, or in the player's configuration
-// folder when the executable's folder cannot be written.
-std::string SettingsFilePath();
-
-// Opens the settings store on the settings file; run once at start-up.
+// Opens the settings store on the settings file; run once at start-up. The
+// file lies beside the executable, or in the player's configuration folder
+// for an installed game and for one that cannot write its folder; the latter
+// reads the file beside it until its first save has made its own.
 void OpenSettingsStore();
 
 // Everything the player can adjust, read from the settings file: the counts,

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
+#include "platform/files/files.h"
+#include "platform/files/player_folders.h"
 #include "platform/files/profile.h"
+#include "platform/files/regular_file.h"
 #include "platform/texts/conversions.h"
 #include "platform/texts/text_ops.h"
 #include "platform/units/units.h"
@@ -27,8 +30,28 @@ std::string UnescapeNewlines(const std::string& text)
 void SettingsFile::Open(const std::string& path, const std::string& section, bool setSection)
 {
     path_ = path;
+    origin_.clear();
     if (setSection)
         SetSection(section);
+}
+
+void SettingsFile::SetOrigin(const std::string& origin)
+{
+    origin_ = origin;
+}
+
+bool SettingsFile::ReadsOrigin() const
+{
+    return !origin_.empty() && !PathExists(path_);
+}
+
+void SettingsFile::Forget()
+{
+    DeleteFileByName(path_);
+    if (!ReadsOrigin() || !PathExists(origin_))
+        return;
+    CreateFolderPath(path_.substr(0, path_.rfind('/')));
+    ReplaceFileContent(path_, {});
 }
 
 void SettingsFile::SetSection(const std::string& section)
@@ -40,12 +63,15 @@ void SettingsFile::SetSection(const std::string& section)
 // the program goes on with the settings it holds.
 void SettingsFile::WriteText(const std::string& key, const std::string& value)
 {
+    if (ReadsOrigin())
+        CopyProfile(origin_, path_);
     WriteProfileText(path_, section_, key, EscapeNewlines(value));
 }
 
 std::string SettingsFile::ReadText(const std::string& key, const std::string& defaultText)
 {
-    return UnescapeNewlines(ReadProfileText(path_, section_, key, EscapeNewlines(defaultText)));
+    const std::string& file = ReadsOrigin() ? origin_ : path_;
+    return UnescapeNewlines(ReadProfileText(file, section_, key, EscapeNewlines(defaultText)));
 }
 
 void SettingsFile::WriteNumber(const std::string& key, double value)

@@ -11,8 +11,16 @@
 class SettingsFile {
 public:
     void Open(const std::string& path, const std::string& section = {}, bool setSection = false);
+    // A file to read while the store's own is missing, which the first write
+    // then starts from, so the new file keeps all it holds: the settings beside
+    // a game that cannot write its folder. Open drops it.
+    void SetOrigin(const std::string& origin);
     void SetSection(const std::string& section);
+    const std::string& Path() const { return path_; }
     const std::string& Section() const { return section_; }
+    // Clears the store for a start from the defaults: deletes its file, or
+    // where an origin would then be read, leaves an empty file in its place.
+    void Forget();
 
     void WriteNumber(const std::string& key, double value);
     double ReadNumber(const std::string& key, double defaultValue);
@@ -27,10 +35,12 @@ public:
 private:
     void WriteText(const std::string& key, const std::string& value);
     std::string ReadText(const std::string& key, const std::string& defaultText);
+    bool ReadsOrigin() const;
     void WriteTruth(const std::string& key, bool value);
     bool ReadTruth(const std::string& key, bool defaultValue);
 
     std::string path_;
+    std::string origin_;
     std::string section_;
 };
 

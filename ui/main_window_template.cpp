@@ -6,6 +6,7 @@
 #include "input/drag.h"
 #include "input/key_commands.h"
 #include "media/pictures.h"
+#include "platform/system/program_identity.h"
 #include "settings/settings_dialog.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
@@ -168,7 +169,7 @@ WindowTemplate Build()
 
 std::string MainWindowTitle()
 {
-    return std::string("Korvel·汉诺塔(Torvane) v2.0 - 开发：") + contact::Developer + "  QQ：" +
+    return std::string("Korvel·汉诺塔(Torvane) v") + ProgramVersion() + " - 开发：" + contact::Developer + "  QQ：" +
            contact::MessengerNumber + "  邮件：" + contact::Mail;
 }
 

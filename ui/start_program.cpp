@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/start_program.h"
 
+#include "media/pictures.h"
 #include "media/sound_effects.h"
+#include "platform/units/command_line.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/units.h"
+#include "platform/windows/program_icon.h"
 #include "platform/windows/termination.h"
 #include "settings/saved_settings.h"
 #include "ui/about_window_template.h"
@@ -14,7 +17,10 @@
 
 int StartProgram(int& argc, char** argv)
 {
+    if (const std::optional<int> status = ReadCommandLine(argc, argv))
+        return *status;
     InitialiseServices(argc, argv);
+    SetProgramIcon(ProgramIconPicture());
     SoundEffects effects;
     SetEffectPlayer(&effects);
     OpenSettingsStore();

@@ -71,6 +71,16 @@ Bytes ReadWholeFile(const std::string& fileName)
     return Bytes(content.bytes.begin(), content.bytes.end());
 }
 
+bool PathExists(const std::string& path)
+{
+    return QFileInfo::exists(FromUtf8(path));
+}
+
+bool FolderExists(const std::string& path)
+{
+    return QFileInfo(FromUtf8(path)).isDir();
+}
+
 bool DeleteFileByName(const std::string& fileName)
 {
     const QString path = FromUtf8(fileName);

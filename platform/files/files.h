@@ -21,6 +21,11 @@ inline constexpr std::size_t WholeFileLimit = 256 * 1024 * 1024;
 // would block or never end).
 Bytes ReadWholeFile(const std::string& fileName);
 
+// Whether anything (a file, a folder, a link to one) is at `path`.
+bool PathExists(const std::string& path);
+// Whether `path` is a folder or a link to one.
+bool FolderExists(const std::string& path);
+
 // Deletes a file (never a folder); true when it was deleted.
 bool DeleteFileByName(const std::string& fileName);
 

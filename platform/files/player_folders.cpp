@@ -2,8 +2,10 @@
 #include "platform/files/player_folders.h"
 
 #include "platform/files/files.h"
+#include "platform/system/program_identity.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -17,22 +19,50 @@ std::string UserPlace(PlayerFiles kind)
     return QStandardPaths::writableLocation(location).toStdString();
 }
 
+// How this run keeps its files, decided once.
+struct FilePlaces {
+    std::string runDirectory = RunDirectory();
+    bool installed = IsInstalledIn(runDirectory);
+    bool writable = ::access(runDirectory.c_str(), W_OK) == 0;
+    bool keptBeside = !installed && writable;
+};
+
+const FilePlaces& Places()
+{
+    static const FilePlaces places;
+    return places;
+}
+
 }  // namespace
 
-std::string ChoosePlayerFolder(const std::string& runDirectory, bool runDirectoryWritable, const std::string& userPlace)
+bool IsInstalledIn(const std::string& runDirectory)
 {
-    if (runDirectoryWritable || userPlace.empty())
+    const QDir folder(QString::fromStdString(runDirectory));
+    if (folder.dirName() != QStringLiteral("bin") && folder.dirName() != QStringLiteral("games"))
+        return false;
+    const QString entry = QStringLiteral("../share/applications/%1.desktop").arg(QString::fromLatin1(ProgramId()));
+    return QFileInfo(folder.filePath(entry)).isFile();
+}
+
+std::string ChoosePlayerFolder(const std::string& runDirectory, bool keptBeside, const std::string& userPlace)
+{
+    if (keptBeside || userPlace.empty())
         return runDirectory;
     return userPlace + "/" + PlayerFolderName;
 }
 
 std::string PlayerFolder(PlayerFiles kind)
 {
-    static const std::string run = RunDirectory();
-    static const bool writable = ::access(run.c_str(), W_OK) == 0;
-    static const std::string settings = ChoosePlayerFolder(run, writable, UserPlace(PlayerFiles::Settings));
-    static const std::string pictures = ChoosePlayerFolder(run, writable, UserPlace(PlayerFiles::Pictures));
+    static const std::string settings =
+        ChoosePlayerFolder(Places().runDirectory, Places().keptBeside, UserPlace(PlayerFiles::Settings));
+    static const std::string pictures =
+        ChoosePlayerFolder(Places().runDirectory, Places().keptBeside, UserPlace(PlayerFiles::Pictures));
     return kind == PlayerFiles::Settings ? settings : pictures;
+}
+
+std::string ReadOnlyFolderBeside()
+{
+    return Places().installed || Places().writable ? std::string() : Places().runDirectory;
 }
 
 bool CreateFolderPath(const std::string& folder)

@@ -102,3 +102,9 @@ bool WriteProfileText(const std::string& file, const std::string& section, std::
         return true;
     return ReplaceFileContent(file, *updated);
 }
+
+bool CopyProfile(const std::string& original, const std::string& copy)
+{
+    const FileContent content = ReadRegularFile(original, ProfileSizeLimit);
+    return content.state == FileState::Read && ReplaceFileContent(copy, content.bytes);
+}

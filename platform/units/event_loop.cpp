@@ -13,6 +13,8 @@
 
 #include "platform/sound/sound_player.h"
 #include "platform/system/fatal.h"
+#include "platform/system/program_identity.h"
+#include "platform/units/display_connection.h"
 #include "platform/windows/window_lifetime.h"
 
 namespace {
@@ -41,7 +43,11 @@ void InitialiseServices(int& argc, char** argv)
     // A native window for one widget must not turn its siblings native: the
     // board's labels stay drawn in their window's surface, stacked as placed.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-    application = new QApplication(argc, argv);
+    // The windows' class (WM_CLASS) is the program's name whatever its file
+    // is called, and on Wayland its application id names its desktop entry.
+    QCoreApplication::setApplicationName(QString::fromLatin1(ProgramName()));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramId()));
+    application = ConnectToDisplay(argc, argv);
     // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
     for (const char* face : {"宋体", "SimSun"})
         QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));

@@ -3,6 +3,7 @@
 
 // Brings up the window and drawing services, and gives the fatal stop their
 // message box and the sound player their window query; call once, first.
+// Without a display the program ends here (see ConnectToDisplay).
 void InitialiseServices(int& argc, char** argv);
 // Dispatches the messages already queued, then returns; does nothing once the program is ending.
 void ProcessPendingMessages();

@@ -465,6 +465,32 @@ private slots:
         Reopen();
         QCOMPARE(GameSettings.DiskCount, 5);
     }
+
+    // A file the game may only read (beside it on a read-only medium) is read
+    // until the game's own file exists; the first save starts that from a copy
+    // of it, and forgetting the settings leaves an empty file that hides it.
+    void anOriginIsReadUntilTheOwnFileExists()
+    {
+        QTemporaryDir folder;
+        const std::string origin = folder.filePath("origin.ini").toStdString();
+        QVERIFY(WriteProfileText(origin, "综合", "横数", "7"));
+        QVERIFY(WriteProfileText(origin, "other", "x", "1"));
+        SettingsStore.SetOrigin(origin);
+        Reopen();
+        QCOMPARE(GameSettings.DiskCount, 7);
+        GameSettings.PegCount = 4;
+        CloseByPlayer();
+        QCOMPARE(Stored("综合", "柱数"), "4");
+        QCOMPARE(Stored("other", "x"), "1");
+        QCOMPARE(ReadProfileText(origin, "综合", "柱数", "(none)"), "(none)");
+
+        WriteSettings("[综合]\r\n横数=9\r\n");
+        Reopen();
+        QCOMPARE(GameSettings.DiskCount, 9);
+        SettingsStore.Forget();
+        Reopen();
+        QCOMPARE(GameSettings.DiskCount, 5);
+    }
 };
 
 WINDOW_TEST_MAIN(SavedSettingsTest)

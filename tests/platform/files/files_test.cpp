@@ -2,6 +2,7 @@
 #include "platform/files/files.h"
 #include "platform/files/player_folders.h"
 #include "platform/system/process.h"
+#include "platform/system/program_identity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,6 +57,8 @@ private slots:
     void runProgram();
     void playerFolder_data();
     void playerFolder();
+    void installedGame_data();
+    void installedGame();
 
 private:
     QString Path(const QString& name) const { return dir_->filePath(name); }
@@ -189,23 +192,48 @@ void FilesTest::runProgram()
 
 void FilesTest::playerFolder_data()
 {
-    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("keptBeside");
     QTest::addColumn<QString>("userPlace");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("a writable folder keeps its files") << true << "/home/p/.config"
-                                                       << "/opt/game";
-    QTest::newRow("an installed game uses the user's place") << false << "/home/p/.config"
-                                                             << "/home/p/.config/torvane";
+    QTest::newRow("files kept beside the game") << true << "/home/p/.config"
+                                                << "/opt/game";
+    QTest::newRow("files in the user's place") << false << "/home/p/.config"
+                                               << "/home/p/.config/torvane";
     QTest::newRow("no user place known") << false << ""
                                          << "/opt/game";
 }
 
 void FilesTest::playerFolder()
 {
-    QFETCH(bool, writable);
+    QFETCH(bool, keptBeside);
     QFETCH(QString, userPlace);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(ChoosePlayerFolder("/opt/game", writable, userPlace.toStdString())), expected);
+    QCOMPARE(QString::fromStdString(ChoosePlayerFolder("/opt/game", keptBeside, userPlace.toStdString())), expected);
+}
+
+void FilesTest::installedGame_data()
+{
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<bool>("desktopEntry");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("in bin/ of a prefix") << "usr/bin" << true << true;
+    QTest::newRow("in games/ of a prefix") << "usr/games" << true << true;
+    QTest::newRow("a copied bin/ folder") << "stick/bin" << false << false;
+    QTest::newRow("a build folder") << "build" << true << false;
+}
+
+// The desktop entry lies in share/applications of the folder above the program's.
+void FilesTest::installedGame()
+{
+    QFETCH(QString, programFolder);
+    QFETCH(bool, desktopEntry);
+    QFETCH(bool, installed);
+    const QDir root(dir_->path());
+    QVERIFY(root.mkpath(programFolder) && root.mkpath(programFolder + "/../share/applications"));
+    if (desktopEntry)
+        WriteBytes(root.filePath(programFolder + "/../share/applications/" + ProgramId() + ".desktop"),
+                   "[Desktop Entry]\n");
+    QCOMPARE(IsInstalledIn(root.filePath(programFolder).toStdString()), installed);
 }
 
 QTEST_GUILESS_MAIN(FilesTest)
