@@ -111,6 +111,9 @@ play_round() {
   peg_b=$(column_x 2)
   shows_disk $(( peg_b + COLUMN / 3 )) "$bottom" ||
     { echo "no board in the first frame ($LEFT $TOP $WIDTH $HEIGHT)"; stop_game; return 1; }
+  # The window has the keyboard and a moment to settle before the drag, as a player's would.
+  xdotool windowfocus --sync "$window"
+  sleep 0.2
   xdotool mousemove "$peg_b" "$bottom" mousedown 1
   xdotool mousemove "$peg_a" $(( TOP + 20 ))
   xdotool mousemove "$peg_a" $(( TOP + 25 )) mouseup 1

@@ -23,9 +23,19 @@ write_settings "[主窗口]" "位置=2"
 cp "$GAME_BINARY" "$WORK/torvane"
 (cd "$WORK" && exec ./torvane >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
-GAME_WINDOW=$(find_window --name "汉诺塔") || fail "no main window for state 2"
-sleep 1.5
-xprop -id "$GAME_WINDOW" WM_STATE | grep -q Iconic || fail "stored state 2 did not minimise: $(xprop -id "$GAME_WINDOW" WM_STATE)"
+# The game remakes its native window before it shows it minimised, so every
+# window of that name is looked at again until one is iconic.
+iconic_window() {
+  local window
+  for _ in $(seq 50); do
+    for window in $(xdotool search --name "汉诺塔" 2>/dev/null); do
+      xprop -id "$window" WM_STATE 2>/dev/null | grep -q Iconic && return 0
+    done
+    sleep 0.2
+  done
+  return 1
+}
+iconic_window || fail "stored state 2 did not minimise within 10 s"
 kill "$GAME_PID"
 wait "$GAME_PID" 2>/dev/null || true
 GAME_PID=""
