@@ -50,7 +50,9 @@ QPoint ClientOffset(const QWidget* control)
 WindowWidget::WindowWidget(const UnitRef& self, QWidget* owner) : QWidget(owner, Qt::Window), self_(self)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keyboard when it is active and none of its controls
+    // has it (the main window's keys), but Tab passes it by: it shows no mark.
+    setFocusPolicy(Qt::ClickFocus);
     const UnitTemplate* look = StoredData(self_);
     setWindowTitle(ToQString(look->text));
     ApplyBorderStyle(look->borderStyle);
