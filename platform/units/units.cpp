@@ -324,6 +324,11 @@ void SetWindowPositionState(const UnitRef& ref, std::int32_t state)
         ShowInPositionState(*widget, state);
 }
 
+Rect NormalWindowRect(const UnitRef& ref)
+{
+    return LoadedWindow(ref.window).Widget()->NormalOuterRect();
+}
+
 void DestroyUnit(const UnitRef& ref)
 {
     WindowRecord* window = FindWindow(ref.window);
