@@ -36,6 +36,8 @@ private slots:
                            Stop({301, 76, 56, 20}), Stop({251, 103, 106, 20}), Stop({205, 101, 43, 24}),
                            Stop({8, 103, 104, 20})}
             << Order{1, 2, 0, 3, 6, 5, 4};
+        QTest::newRow("overlapping the row by less than half its height")
+            << std::vector{Stop({100, 0, 40, 20}), Stop({0, 15, 40, 20})} << Order{0, 1};
         QTest::newRow("only tab stops") << std::vector{Stop({0, 0, 10, 10}, false), Stop({50, 0, 10, 10}),
                                                        Stop({0, 50, 10, 10}, false), Stop({20, 0, 10, 10})}
                                         << Order{3, 1};
