@@ -36,6 +36,18 @@ std::int32_t Inside(std::int32_t start, std::int32_t size, std::int32_t roomStar
 }
 }  // namespace
 
+Rect SavedWindowRect;
+
+bool InFullScreen(const WindowUnit& window)
+{
+    return Get(window, prop::WindowBorder) == window_border::None;
+}
+
+Rect PlaceToStore(const WindowUnit& window)
+{
+    return InFullScreen(window) ? SavedWindowRect : NormalWindowRect(window);
+}
+
 Rect PlacementOnScreen(Rect stored, const std::vector<Rect>& screens, const Rect& startScreen)
 {
     stored.width = std::max(stored.width, MinPlacementWidth);
@@ -60,14 +72,13 @@ void SettingsFile::WriteWindowPlacement(const WindowUnit& window, const std::str
 {
     if (!section.empty())
         SetSection(section);
-    const std::int32_t state = WindowPositionState(window);
-    WriteNumber("位置", state);
-    if (state > start_position::Centred)
-        return;
-    WriteNumber("左边", Get(window, prop::Left));
-    WriteNumber("顶边", Get(window, prop::Top));
-    WriteNumber("宽度", Get(window, prop::Width));
-    WriteNumber("高度", Get(window, prop::Height));
+    WriteNumber("位置", WindowPositionState(window));
+    // A maximised or minimised window, too, keeps the place it returns to.
+    const Rect place = PlaceToStore(window);
+    WriteNumber("左边", place.left);
+    WriteNumber("顶边", place.top);
+    WriteNumber("宽度", place.width);
+    WriteNumber("高度", place.height);
 }
 
 void SettingsFile::ReadWindowPlacement(const WindowUnit& window, const std::string& section)
@@ -75,10 +86,8 @@ void SettingsFile::ReadWindowPlacement(const WindowUnit& window, const std::stri
     if (!section.empty())
         SetSection(section);
     const std::int32_t state = ToInt32Clamped(ReadNumber("位置", WindowPositionState(window)));
-    if (state == start_position::Minimised || state == start_position::Maximised) {
-        SetWindowPositionState(window, state);
-        return;
-    }
+    // The rectangle is the window's normal place, also for a window that
+    // starts maximised or minimised: it returns there when restored.
     Rect stored;
     stored.left = ToInt32Clamped(ReadNumber("左边", Get(window, prop::Left)));
     stored.top = ToInt32Clamped(ReadNumber("顶边", Get(window, prop::Top)));
@@ -86,4 +95,6 @@ void SettingsFile::ReadWindowPlacement(const WindowUnit& window, const std::stri
     stored.height = ToInt32Clamped(ReadNumber("高度", Get(window, prop::Height)));
     const Rect placed = PlacementOnScreen(stored, ScreenAreas(), StartScreenArea());
     MoveUnit(window, placed.left, placed.top, placed.width, placed.height);
+    if (state == start_position::Minimised || state == start_position::Maximised)
+        SetWindowPositionState(window, state);
 }

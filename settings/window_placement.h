@@ -4,6 +4,18 @@
 
 #include "platform/templates/window_template.h"
 
+// Full screen is the main window without a border, moved over the whole
+// screen. SavedWindowRect holds the window's normal outer rectangle from
+// before: leaving full screen returns to it, and a save made meanwhile
+// stores it as the window's place.
+extern Rect SavedWindowRect;
+bool InFullScreen(const WindowUnit& window);
+
+// The rectangle the settings store as a window's place, the one it returns
+// to: the rectangle from before full screen while that is on, else the
+// window's normal rectangle, also while it is maximised or minimised.
+Rect PlaceToStore(const WindowUnit& window);
+
 // A stored window smaller than this cannot be grabbed by its title bar: only
 // then is its size changed. Any size a player could choose is kept.
 inline constexpr int MinPlacementWidth = 64;

@@ -8,9 +8,9 @@
 #include "platform/windows/termination.h"
 #include "render/layout.h"
 #include "settings/saved_settings.h"
+#include "settings/window_placement.h"
 #include "ui/main_window_view.h"
 
-Rect SavedWindowRect;
 bool WindowInitialising = false;
 
 void OnMainWindowCreated()
@@ -37,9 +37,9 @@ void ShowContextMenu()
 
 void ToggleFullScreen()
 {
-    if (Get(主窗口, prop::WindowBorder) != window_border::None) {
-        SavedWindowRect = {Get(主窗口, prop::Left), Get(主窗口, prop::Top), Get(主窗口, prop::Width),
-                           Get(主窗口, prop::Height)};
+    if (!InFullScreen(主窗口)) {
+        // A maximised window comes back from full screen in its normal place.
+        SavedWindowRect = NormalWindowRect(主窗口);
         Set(主窗口, prop::WindowBorder, window_border::None);
         MoveUnit(主窗口, 0, 0, ScreenWidth(), ScreenHeight());
     } else {
@@ -53,7 +53,7 @@ void ToggleFullScreen()
 
 void OnMainWindowCloseQuery(EventArgs& args)
 {
-    if (Get(主窗口, prop::WindowBorder) == window_border::None) {
+    if (InFullScreen(主窗口)) {
         ToggleFullScreen();
         args.refuse = true;
         return;
@@ -64,7 +64,7 @@ void OnMainWindowCloseQuery(EventArgs& args)
 void CloseOnTerminationRequest()
 {
     // Out of full screen first, so the close query saves and lets the window go.
-    if (Get(主窗口, prop::WindowBorder) == window_border::None)
+    if (InFullScreen(主窗口))
         ToggleFullScreen();
     CloseWindowAsUser(主窗口);
 }

@@ -5,8 +5,6 @@
 // The main window's own behaviour: start-up of its board, resizing, the
 // context menu, full screen and the ways the program ends.
 
-// The main window's outer rectangle saved on entering full screen.
-extern Rect SavedWindowRect;
 // True only while the main window's created handler runs.
 extern bool WindowInitialising;
 

@@ -195,6 +195,11 @@ EditBoxWidget::~EditBoxWidget()
     delete spinner_.data();
 }
 
+QWidget* EditBoxWidget::Editor() const
+{
+    return line_ ? static_cast<QWidget*>(line_) : block_;
+}
+
 std::string EditBoxWidget::Content() const
 {
     return FromQString(line_ ? line_->text() : block_->toPlainText().replace(QLatin1Char('\n'), "\r\n"));

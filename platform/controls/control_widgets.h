@@ -28,6 +28,8 @@ public:
     // Writing the content runs the content-changed handler before it returns.
     void SetContent(const std::string& text);
     void SetSpinnerMax(std::int32_t value) { spinMax_ = value; }
+    // What takes the keyboard: the line or the block.
+    QWidget* Editor() const;
     void FinishTyping() override;
 
 protected:

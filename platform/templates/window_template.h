@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -197,6 +198,13 @@ struct WindowTemplate {
     UnitTemplate self;
     std::vector<UnitTemplate> units;
 };
+
+// The order in which Tab moves the keyboard through a window's tab stops, as
+// indices into `units`: the order their rectangles lie in, rows from top to
+// bottom and each row from left to right. A unit whose vertical middle lies
+// within the height of the row's first (topmost) unit belongs to that row,
+// so controls of different heights side by side make one row.
+std::vector<std::size_t> TabOrder(const std::vector<UnitTemplate>& units);
 
 // A binding for an operation that needs nothing from the event.
 Handler Run(void (*operation)());

@@ -176,6 +176,24 @@ void PlaceUnit(UnitRecord& unit, const Rect& rect)
         SetControlRect(unit.widget, rect);
 }
 
+// Tab moves through the window's tab stops in the order they lie (TabOrder);
+// an edit box takes the keyboard in its line or block.
+void OrderTabStops(WindowRecord& window, const WindowTemplate& source)
+{
+    QWidget* previous = nullptr;
+    for (const std::size_t index : TabOrder(source.units)) {
+        const UnitRecord* unit = FindUnit(window, source.units[index].id);
+        QWidget* widget = unit ? unit->widget.data() : nullptr;
+        if (auto* box = dynamic_cast<EditBoxWidget*>(widget))
+            widget = box->Editor();
+        if (!widget)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
 {
     const int level = window.units[parentIndex]->data.menuLevel;
@@ -267,6 +285,7 @@ bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)
         if (added.widget)
             added.widget->lower();
     }
+    OrderTabStops(*window, source);
 
     EventArgs args;
     RaiseEvent(window->self->Ref(), Event::Created, args);
@@ -303,6 +322,11 @@ void SetWindowPositionState(const UnitRef& ref, std::int32_t state)
         window.pendingPositionState = state;
     else
         ShowInPositionState(*widget, state);
+}
+
+Rect NormalWindowRect(const UnitRef& ref)
+{
+    return LoadedWindow(ref.window).Widget()->NormalOuterRect();
 }
 
 void DestroyUnit(const UnitRef& ref)

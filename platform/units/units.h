@@ -19,6 +19,9 @@ void DestroyUnit(const UnitRef& unit);
 // Before the window is first shown, the state it will be shown in.
 std::int32_t WindowPositionState(const UnitRef& window);
 void SetWindowPositionState(const UnitRef& window, std::int32_t state);
+// A window's outer rectangle as it is shown normally: its place while it is,
+// the place it returns to while it is maximised or minimised.
+Rect NormalWindowRect(const UnitRef& window);
 bool CloneUnit(const UnitRef& source, UnitRef& clone);
 // The same for a typed unit: a clone has the kind of its source, and `clone`
 // is left alone when there is none.

@@ -50,7 +50,9 @@ QPoint ClientOffset(const QWidget* control)
 WindowWidget::WindowWidget(const UnitRef& self, QWidget* owner) : QWidget(owner, Qt::Window), self_(self)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keyboard when it is active and none of its controls
+    // has it (the main window's keys), but Tab passes it by: it shows no mark.
+    setFocusPolicy(Qt::ClickFocus);
     const UnitTemplate* look = StoredData(self_);
     setWindowTitle(ToQString(look->text));
     ApplyBorderStyle(look->borderStyle);
@@ -116,6 +118,11 @@ Rect WindowWidget::OuterRect() const
     return {outer.x(), outer.y(), outer.width(), outer.height()};
 }
 
+Rect WindowWidget::NormalOuterRect() const
+{
+    return ShownNormally() ? OuterRect() : normalOuter_.value_or(OuterRect());
+}
+
 QMargins WindowWidget::FrameMargins()
 {
     // A window without a frame has none, whatever the window system still remembers.
@@ -165,22 +172,30 @@ void WindowWidget::SetOuterRect(const Rect& rect)
             break;
     }
     requestedOuter_ = rect;
+    if (ShownNormally())
+        normalOuter_ = rect;
 }
 
 bool WindowWidget::event(QEvent* event)
 {
-    // Some window managers tell the frame only once the window is on screen:
-    // the outer rectangle last asked for is then placed again, once.
     const QEvent::Type type = event->type();
-    // A maximised or minimised window keeps the place the window manager gave it.
+    // The place the window returns to from maximised or minimised is the one
+    // it last had shown normally.
+    if ((type == QEvent::Move || type == QEvent::Resize) && isVisible() && ShownNormally())
+        normalOuter_ = OuterRect();
+    // Some window managers tell the frame only once the window is on screen:
+    // the outer rectangle last asked for is then placed again, once. A
+    // maximised or minimised window keeps the place the window manager gave
+    // it, and one that started so is placed when it is first shown normally.
     if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Paint) &&
-        !placing_ && requestedOuter_ && !correctionPending_ && windowHandle() &&
+        !placing_ && requestedOuter_ && !correctionPending_ && ShownNormally() && windowHandle() &&
         windowHandle()->frameMargins() != assumedFrame_) {
         correctionPending_ = true;
         QTimer::singleShot(0, this, [this] {
             correctionPending_ = false;
-            if (requestedOuter_ && windowState() == Qt::WindowNoState && windowHandle() &&
-                windowHandle()->frameMargins() != assumedFrame_)
+            if (!ShownNormally())
+                return;
+            if (requestedOuter_ && windowHandle() && windowHandle()->frameMargins() != assumedFrame_)
                 SetOuterRect(*requestedOuter_);
             requestedOuter_.reset();
         });

@@ -21,6 +21,9 @@ public:
     // Applies a border style: 0 none, the others with a frame, resizable or fixed.
     void ApplyBorderStyle(int style);
     Rect OuterRect() const;
+    // The outer rectangle the window has when shown normally: its own while it
+    // is, the one it returns to while it is maximised or minimised.
+    Rect NormalOuterRect() const;
     // The client area in the widget's coordinates: inside the frame the window draws itself.
     QRect ClientRect() const { return rect().marginsRemoved(drawnFrame_); }
     void SetOuterRect(const Rect& rect);
@@ -46,6 +49,7 @@ protected:
 
 private:
     bool PlaceByCompositor(const Rect& rect);
+    bool ShownNormally() const { return !isMaximized() && !isMinimized() && !isFullScreen(); }
     void Dock();
     QMargins FrameMargins();
     void SetDrawnFrame(std::vector<Ring> rings);
@@ -59,6 +63,7 @@ private:
     QPoint followOffset_;
     bool following_ = false;
     std::optional<Rect> requestedOuter_;
+    std::optional<Rect> normalOuter_;
     QMargins assumedFrame_;
     bool placing_ = false;
     bool correctionPending_ = false;

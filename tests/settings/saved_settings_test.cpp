@@ -66,13 +66,18 @@ void Reopen()
     QVERIFY(LoadWindow(主窗口));
 }
 
+Rect OuterRect()
+{
+    return {Get(主窗口, prop::Left), Get(主窗口, prop::Top), Get(主窗口, prop::Width), Get(主窗口, prop::Height)};
+}
+
 QString Text(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // The lines the table asks for, in its order: each section once, then the
-// keys under it. The window is stored as shown normally, with its rectangle.
+// keys under it. The window is stored with its state and its rectangle.
 QStringList TableLines()
 {
     QStringList lines;
@@ -255,9 +260,13 @@ private slots:
         WriteSettings("; kept\r\n[other]\r\nx=1\r\n\r\n[综合]\r\n; counts\r\n横数=9\r\n\r\n[tail]\r\ny=2");
         Reopen();
         QCOMPARE(GameSettings.DiskCount, 9);
+        const Rect normal = OuterRect();
         SetWindowPositionState(主窗口, start_position::Maximised);
         QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());
         CloseByPlayer();
+        const std::string window =
+            "[主窗口]\r\n位置=3\r\n左边=" + std::to_string(normal.left) + "\r\n顶边=" + std::to_string(normal.top) +
+            "\r\n宽度=" + std::to_string(normal.width) + "\r\n高度=" + std::to_string(normal.height) + "\r\n";
         const std::string styles =
             "[渐变颜色]\r\n"
             "柱.颜色1=16711935\r\n柱.颜色2=11823359\r\n柱.颜色3=16711935\r\n柱.渐变=2\r\n柱.边框=0\r\n"
@@ -268,7 +277,7 @@ private slots:
                  "; kept\r\n[other]\r\nx=1\r\n\r\n[综合]\r\n; counts\r\n横数=9\r\n柱数=3\r\n主柱=2\r\n"
                  "静音       (J)=假\r\n正确放下方计一步=真\r\n底图次序=0\r\n逆向模式=假\r\n\r\n"
                  "[tail]\r\ny=2\r\n" +
-                     styles + "[主窗口]\r\n位置=3\r\n");
+                     styles + window);
     }
 
     void onlyTrueMarksAnOption_data()
@@ -385,16 +394,36 @@ private slots:
         QVERIFY(ReverseMode);
     }
 
-    void aMaximisedWindowStoresOnlyItsState()
+    // Maximised, the window keeps the place it returns to: it is stored
+    // with the state, and restoring the window next time goes back there.
+    void aMaximisedWindowKeepsItsNormalPlace()
     {
         Reopen();
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        MoveUnit(主窗口, 40, 50, 500, 400);
+        const Rect normal{40, 50, 500, 400};
+        QCOMPARE(OuterRect(), normal);
         SetWindowPositionState(主窗口, start_position::Maximised);
         QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());
+        QTRY_VERIFY(Get(主窗口, prop::Width) != 500);
         CloseByPlayer();
         QCOMPARE(Stored("主窗口", "位置"), "3");
-        QCOMPARE(Stored("主窗口", "左边"), "(none)");
-        QCOMPARE(Stored("主窗口", "宽度"), "(none)");
+        QCOMPARE(Stored("主窗口", "左边"), "40");
+        QCOMPARE(Stored("主窗口", "顶边"), "50");
+        QCOMPARE(Stored("主窗口", "宽度"), "500");
+        QCOMPARE(Stored("主窗口", "高度"), "400");
+        Reopen();
+        QCOMPARE(WindowPositionState(主窗口), start_position::Maximised);
+        QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());
+        SetWindowPositionState(主窗口, start_position::AsTemplate);
+        QTRY_VERIFY(!WidgetOf(主窗口)->isMaximized());
+        QTRY_COMPARE(OuterRect(), normal);
+    }
+
+    // A file written before (or by the Windows game) holds only the state.
+    void aMaximisedStateWithoutAPlaceStillStartsMaximised()
+    {
+        WriteSettings("[主窗口]\r\n位置=3\r\n");
         Reopen();
         QCOMPARE(WindowPositionState(主窗口), start_position::Maximised);
         QTRY_VERIFY(WidgetOf(主窗口)->isMaximized());

@@ -139,6 +139,58 @@ std::vector<ElementStyle> DiskStyles()
         styles.push_back(StyleFromLabel(DiskLabel(k)));
     return styles;
 }
+
+// The widget that holds the keyboard for a control of the dialog: an edit box's line.
+QWidget* FocusTargetOf(const UnitRef& control)
+{
+    return control.kind == UnitKind::EditBox ? LineOf(control) : WidgetOf(control);
+}
+
+// The dialog's controls in the order they lie: the numbers' row left to right
+// with 必看 at its end, the target list below it, then the look's row.
+const std::vector<UnitRef>& ControlsInVisualOrder()
+{
+    static const std::vector<UnitRef> order = {编辑框盘数, 编辑框柱数,  编辑框主柱,  按钮1,       组合框修改对象,
+                                               组合框边框, 颜色选择器1, 颜色选择器2, 颜色选择器3, 组合框渐变};
+    return order;
+}
+
+QString NameOfFocus()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return "nothing";
+    for (const UnitTemplate& unit : SettingsDialogTemplate().units) {
+        const UnitRef ref{SettingsDialogId, unit.id, unit.kind};
+        if (FocusTargetOf(ref) == focus)
+            return QString::fromStdString(unit.name);
+    }
+    return QString("a %1 named '%2'").arg(focus->metaObject()->className(), focus->objectName());
+}
+
+QString NameOf(const UnitRef& control)
+{
+    for (const UnitTemplate& unit : SettingsDialogTemplate().units) {
+        if (unit.id == control.unit)
+            return QString::fromStdString(unit.name);
+    }
+    return "?";
+}
+
+// A key as the window system delivers it: to the window, which hands it to its focus.
+void PressInDialog(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(NativeWindowOf(设置窗口), key, modifiers);
+}
+
+// The palette's swatch that has the keyboard, as its number, or -1.
+int FocusedSwatch()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !focus->objectName().startsWith("swatch"))
+        return -1;
+    return focus->objectName().mid(6).toInt();
+}
 }  // namespace
 
 Q_DECLARE_METATYPE(Finish)
@@ -447,6 +499,142 @@ private slots:
             QWidget* control = unit.kind == UnitKind::EditBox ? LineOf(ref) : WidgetOf(ref);
             QVERIFY2(control->focusPolicy() & Qt::TabFocus, unit.name.c_str());
         }
+    }
+
+    void tabRunsThroughTheControlsInTheOrderTheyLie()
+    {
+        QWidget* dialog = WidgetOf(设置窗口);
+        dialog->activateWindow();
+        QTRY_VERIFY(dialog->isActiveWindow());
+        const std::vector<UnitRef>& order = ControlsInVisualOrder();
+        // The dialog opens with the keyboard on its first control.
+        QTRY_COMPARE(NameOfFocus(), NameOf(order.front()));
+        // Round twice: the last control leads back to the first, with no stop between.
+        for (std::size_t step = 1; step <= 2 * order.size(); ++step) {
+            PressInDialog(Qt::Key_Tab);
+            QVERIFY2(NameOfFocus() == NameOf(order[step % order.size()]), qPrintable(QString::number(step)));
+        }
+        for (std::size_t step = 1; step <= order.size(); ++step) {
+            PressInDialog(Qt::Key_Backtab, Qt::ShiftModifier);
+            QVERIFY2(NameOfFocus() == NameOf(order[(order.size() - step) % order.size()]),
+                     qPrintable(QString::number(step) + " back: " + NameOfFocus()));
+        }
+    }
+
+    // A control that has the keyboard looks different from the same control without it.
+    void everyControlShowsWhenItHasTheKeyboard()
+    {
+        QWidget* dialog = WidgetOf(设置窗口);
+        dialog->activateWindow();
+        QTRY_VERIFY(dialog->isActiveWindow());
+        const std::vector<UnitRef>& order = ControlsInVisualOrder();
+        QTRY_COMPARE(NameOfFocus(), NameOf(order.front()));
+        // The marks show once the player has moved the keyboard with it (the
+        // dialog opens with the text cursor in its first box): once round.
+        for (std::size_t step = 0; step < order.size(); ++step)
+            PressInDialog(Qt::Key_Tab);
+        QCOMPARE(NameOfFocus(), NameOf(order.front()));
+        std::vector<QImage> focused(order.size());
+        std::vector<QImage> unfocused(order.size());
+        for (std::size_t step = 0; step <= order.size(); ++step) {
+            const std::size_t current = step % order.size();
+            const std::size_t previous = (step + order.size() - 1) % order.size();
+            const QImage shot = dialog->grab().toImage();
+            auto part = [&](std::size_t i) { return shot.copy(WidgetOf(order[i])->geometry()); };
+            focused[current] = part(current);
+            if (step > 0)
+                unfocused[previous] = part(previous);
+            PressInDialog(Qt::Key_Tab);
+        }
+        for (std::size_t i = 0; i < order.size(); ++i)
+            QVERIFY2(focused[i] != unfocused[i], qPrintable(NameOf(order[i])));
+    }
+
+    // In a colour button's palette the arrow keys walk the swatches as they lie,
+    // row by row, and Enter takes the one that has the keyboard.
+    void theArrowKeysReachEverySwatch()
+    {
+        // A colour the palette lacks: the keyboard starts on the first swatch.
+        Set(颜色选择器2, prop::PickedColour, NoColour);
+        QWidget* picker = WidgetOf(颜色选择器2);
+        picker->setFocus(Qt::TabFocusReason);
+        std::vector<int> visited;
+        QString failure;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) {
+                failure = "no palette";
+                return;
+            }
+            auto press = [&](Qt::Key key) { QTest::keyClick(menu->windowHandle(), key); };
+            // The palette opens with the keyboard on its first swatch.
+            visited.push_back(FocusedSwatch());
+            for (int i = 1; i < 40; ++i) {
+                press(Qt::Key_Right);
+                visited.push_back(FocusedSwatch());
+            }
+            // Up and Down move by a row, Left back by one.
+            press(Qt::Key_Up);
+            visited.push_back(FocusedSwatch());
+            press(Qt::Key_Left);
+            visited.push_back(FocusedSwatch());
+            press(Qt::Key_Down);
+            visited.push_back(FocusedSwatch());
+            press(Qt::Key_Return);
+        });
+        QTest::keyClick(picker, Qt::Key_Space);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        std::vector<int> expected;
+        for (int i = 0; i < 40; ++i)
+            expected.push_back(i);
+        expected.insert(expected.end(), {31, 30, 38});
+        QCOMPARE(visited, expected);
+        QTRY_COMPARE(Get(颜色选择器2, prop::PickedColour), Rgb(76, 0, 153));
+        QCOMPARE(GameSettings.PegStyle.Colour2, Rgb(76, 0, 153));
+    }
+
+    // Down past the last row leads on to the entries below the swatches, and
+    // Up from there back to the swatch the keyboard left.
+    void theArrowKeysLeadOnToThePalettesEntries()
+    {
+        Set(颜色选择器3, prop::PickedColour, Rgb(255, 0, 0));
+        std::vector<int> swatches;
+        QString active;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            auto press = [&](Qt::Key key) { QTest::keyClick(menu->windowHandle(), key); };
+            swatches.push_back(FocusedSwatch());
+            press(Qt::Key_Down);
+            swatches.push_back(FocusedSwatch());
+            press(Qt::Key_Down);
+            swatches.push_back(FocusedSwatch());
+            active = menu->activeAction() ? menu->activeAction()->objectName() : QString();
+            press(Qt::Key_Up);
+            swatches.push_back(FocusedSwatch());
+            press(Qt::Key_Down);
+            press(Qt::Key_Return);
+        });
+        QTest::keyClick(WidgetOf(颜色选择器3), Qt::Key_Space);
+        QCOMPARE(swatches, (std::vector<int>{24, 32, -1, 32}));
+        QCOMPARE(active, "noColour");
+        QTRY_COMPARE(Get(颜色选择器3, prop::PickedColour), NoColour);
+    }
+
+    // With a colour of its own, the palette starts on that colour's swatch.
+    void thePaletteStartsOnThePickersColour()
+    {
+        Set(颜色选择器1, prop::PickedColour, Rgb(255, 255, 204));
+        int first = -1;
+        QTimer::singleShot(0, [&] {
+            first = FocusedSwatch();
+            if (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+        });
+        QTest::keyClick(WidgetOf(颜色选择器1), Qt::Key_Space);
+        QCOMPARE(first, 10);
+        QCOMPARE(Get(颜色选择器1, prop::PickedColour), Rgb(255, 255, 204));
     }
 
     void theColourDialogSpeaksChinese()

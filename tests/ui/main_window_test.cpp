@@ -6,8 +6,11 @@
 #include <QTest>
 
 #include "platform/controls/status_bar_widget.h"
+#include "platform/files/profile.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/test_window.h"
+#include "settings/settings_dialog_units.h"
+#include "settings/window_placement.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"
@@ -27,6 +30,15 @@ QMenu* OpenContextMenu(QPoint at)
 void DoubleClickBackground()
 {
     QTest::mouseDClick(NativeWindowOf(主窗口), Qt::LeftButton, {}, QPoint(30, 30));
+}
+
+// The main window's place as the settings file holds it.
+Rect StoredPlace()
+{
+    const auto number = [](const char* key) {
+        return std::stoi(ReadProfileText(TestSettingsPath(), "主窗口", key, "-1"));
+    };
+    return {number("左边"), number("顶边"), number("宽度"), number("高度")};
 }
 }  // namespace
 
@@ -144,6 +156,24 @@ private slots:
         DoubleClickBackground();
         QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::Resizable);
         QCOMPARE(OuterRect(), before);
+    }
+
+    // The player's way: full screen, Ctrl+Enter for the settings dialog, Esc
+    // to close it, which saves: the place stored is the one from before.
+    void theSettingsDialogClosedInFullScreenStoresThePlaceFromBefore()
+    {
+        MoveUnit(主窗口, 40, 30, 500, 400);
+        const Rect before = OuterRect();
+        DoubleClickBackground();
+        QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::None);
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        QTest::keyClick(NativeWindowOf(主窗口), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(UnitExists(设置窗口));
+        QTest::keyClick(WidgetOf(设置窗口), Qt::Key_Escape);
+        QTRY_VERIFY(!UnitExists(设置窗口));
+        QCOMPARE(ReadProfileText(TestSettingsPath(), "主窗口", "位置"), "0");
+        QCOMPARE(StoredPlace(), before);
+        QCOMPARE(Get(主窗口, prop::WindowBorder), window_border::None);
     }
 
     void escInFullScreenOnlyLeavesFullScreen()

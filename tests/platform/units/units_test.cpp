@@ -236,6 +236,24 @@ private slots:
         QVERIFY(!first->isMinimized());
     }
 
+    // Maximised or minimised, a window keeps the rectangle it returns to.
+    void aWindowKeepsItsNormalRectangle()
+    {
+        MoveUnit(测试窗口, 60, 70, 300, 200);
+        const Rect normal{60, 70, 300, 200};
+        QCOMPARE(NormalWindowRect(测试窗口), normal);
+        SetWindowPositionState(测试窗口, start_position::Maximised);
+        QTRY_VERIFY(Get(测试窗口, prop::Width) != 300);
+        QCOMPARE(NormalWindowRect(测试窗口), normal);
+        SetWindowPositionState(测试窗口, start_position::Minimised);
+        QTRY_VERIFY(WidgetOf(测试窗口)->isMinimized());
+        QCOMPARE(NormalWindowRect(测试窗口), normal);
+        SetWindowPositionState(测试窗口, start_position::AsTemplate);
+        QTRY_COMPARE(Get(测试窗口, prop::Width), 300);
+        MoveUnit(测试窗口, 80, 90, 320, 240);
+        QCOMPARE(NormalWindowRect(测试窗口), (Rect{80, 90, 320, 240}));
+    }
+
     void movingToTheSameRectangleDoesNothing()
     {
         Counter counter;
