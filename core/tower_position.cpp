@@ -14,8 +14,9 @@ TowerPosition BoardPosition()
     const std::int32_t disks = position.PegCount > 0 ? Pegs[1].Slots.Size() : 0;
     position.PegOfSize.assign(std::size_t(disks), 0);
     for (std::int32_t peg = 1; peg <= position.PegCount; ++peg) {
+        const OneBasedArray<DiskRef>& slots = Pegs[peg].Slots;
         for (std::int32_t rank = 1; rank <= disks; ++rank) {
-            if (IsOccupied(Pegs[peg].Slots[rank]))
+            if (IsOccupied(slots[rank]))
                 position.PegOfSize[std::size_t(ReverseMode ? disks - rank : rank - 1)] = peg;
         }
     }
