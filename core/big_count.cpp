@@ -44,13 +44,6 @@ BigCount::BigCount(std::uint64_t value)
     AddShifted(value, 0);
 }
 
-BigCount BigCount::PowerOfTwo(std::int32_t exponent)
-{
-    BigCount power;
-    power.AddShifted(1, exponent);
-    return power;
-}
-
 void BigCount::AddWordAt(std::uint64_t value, std::size_t index)
 {
     for (; value != 0; ++index) {

@@ -12,8 +12,6 @@ public:
     BigCount() = default;
     explicit BigCount(std::uint64_t value);
 
-    static BigCount PowerOfTwo(std::int32_t exponent);
-
     // Adds value × 2^shift.
     void AddShifted(std::uint64_t value, std::int32_t shift);
     BigCount& operator+=(const BigCount& other);
@@ -21,7 +19,6 @@ public:
 
     std::strong_ordering operator<=>(const BigCount& other) const;
     bool operator==(const BigCount& other) const = default;
-    bool IsZero() const { return words_.empty(); }
 
     // All the digits: "1267650600228229401496703205375".
     std::string DecimalText() const;

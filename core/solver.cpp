@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/solver.h"
 
-#include <vector>
+#include <utility>
 
 #include "core/split_plan.h"
 #include "core/three_peg_plan.h"

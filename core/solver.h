@@ -22,15 +22,17 @@ struct SolverPlan {
 };
 
 // The plan from `position`, chosen so:
-// - Three pegs: the shortest plan, for each peg a transfer may end on, and
-//   the shorter of the two.
+// - Three pegs: for each peg a transfer may end on, the shortest plan, and of
+//   the two the shorter.
 // - A board whose search stays within `searchWorkLimit` (IsSearchable): the
 //   shortest plan to the nearest finished transfer, found by search.
-// - Otherwise the splitting plan (SplitPlan), from a tower on the main peg the
-//   Frame–Stewart plan, shortest where proven so: with four pegs. It gathers
-//   the disks where the longest disk lies if that is not the main peg (it then
-//   never moves); from the main peg, on the peg nearest to it.
-// Among plans of equal length the target is the first of TargetsByNearness.
+// - Otherwise the splitting plan (SplitPlan). From a tower on the main peg it
+//   is the Frame–Stewart plan, proven shortest with four pegs; elsewhere it is
+//   not proven shortest. It gathers the disks on the peg the longest disk
+//   lies on when that is not the main peg (the longest disk then never moves),
+//   else on the peg nearest the main peg. Unlike the shortest of the
+//   splitting plans to each peg, that choice holds still as the plan goes on.
+// Of plans of equal length, the target is the first of TargetsByNearness.
 // Following the next move each time, the plan from each position passed is the
 // rest of the first one: the remaining count falls by one with every move.
 SolverPlan PlanFrom(const TowerPosition& position, std::int64_t searchWorkLimit = SearchWorkLimit);

@@ -45,8 +45,8 @@ public:
         if (const std::optional<Aside> aside = StackedAside(top, runEnd, bottom, target, split))
             return Then(GatherLower(*aside, bottom, target), TowerBack(top, *aside));
         const Aside aside = ChooseAside(top, bottom, target, split);
-        return Then(Then(Gather(top, aside.Last, aside.Peg), GatherLower(aside, bottom, target)),
-                    TowerBack(top, aside));
+        const PlanOutline putAside = Gather(top, aside.Last, aside.Peg);
+        return Then(Then(putAside, GatherLower(aside, bottom, target)), TowerBack(top, aside));
     }
 
 private:
@@ -133,6 +133,9 @@ private:
         return peg != target && IsUsable(peg) && !IsMarked(peg);
     }
 
+    // The top part of a range not yet put aside: the split, on a peg that
+    // holds none of the lower disks, the one its longest disk lies on if it
+    // may, else the leftmost.
     Aside ChooseAside(std::int32_t top, std::int32_t bottom, std::int32_t target, std::int32_t split)
     {
         const std::int32_t last = top + split - 1;

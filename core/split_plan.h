@@ -11,13 +11,14 @@
 //
 // For a range of disks the split puts the top ones aside on a peg of their
 // own, gathers the lower ones on the target with that peg left out, and brings
-// the top ones across as a tower. From a scattered position the top part is
-// the Frame–Stewart split, gathered on a peg that holds none of the lower
-// disks (the one its longest disk already lies on, if it may); where every
-// peg holds some, the top part grows down to the longest disk of the peg
-// whose longest disk is shortest, and gathers there. Disks lying at the
-// bottom of the target in order never move, and three pegs take the shortest
-// plan.
+// the top ones across as a tower. Top disks already stacked alone on a peg
+// other than the target, at least as many as the Frame–Stewart split, stay
+// there. Otherwise the top part is that split, gathered on a peg that holds
+// none of the lower disks: the one its longest disk lies on if it may, else
+// the leftmost. Where every peg but the target holds a lower disk, the top
+// part grows down to the longest disk of the peg whose longest disk is
+// shortest, and gathers there. Disks lying in order at the bottom of the
+// target never move, and three pegs take the shortest plan.
 //
 // Each decision depends only on disks that keep still until it is carried
 // out, so the plan from any position it passes through is the rest of it: a

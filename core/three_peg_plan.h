@@ -15,7 +15,7 @@
 // the goal of the longest disk: where a disk lies on its goal, the next shorter
 // disk has the same goal and this one never moves; where it does not, the
 // shorter disks first gather on the third peg, the disk moves across once, and
-// they follow it as a tower, 2^j moves in all for the disk j places below the
-// top of the range. No plan is shorter.
+// they follow it as a tower: 2^j moves for a disk j places below the top of
+// the range, counting that disk's own move. No plan is shorter.
 PlanOutline ThreePegPlan(const std::vector<std::int32_t>& pegOfSize, std::int32_t top, std::int32_t bottom,
                          std::int32_t target, const std::array<std::int32_t, 3>& pegs);

@@ -11,7 +11,7 @@ TowerPosition BoardPosition()
     TowerPosition position;
     position.PegCount = Pegs.Size();
     position.MainPeg = GameSettings.MainPeg;
-    const std::int32_t disks = position.PegCount > 0 ? Pegs[1].Slots.Size() : 0;
+    const std::int32_t disks = Pegs[1].Slots.Size();
     position.PegOfSize.assign(std::size_t(disks), 0);
     for (std::int32_t peg = 1; peg <= position.PegCount; ++peg) {
         const OneBasedArray<DiskRef>& slots = Pegs[peg].Slots;

@@ -151,7 +151,7 @@ int FollowPlan(std::int64_t searchWorkLimit)
             return -1;
         plan = next;
     }
-    return plan.RemainingMoves.IsZero() && TransferFinished() && IsPegFull(plan.TargetPeg) ? moves : -1;
+    return plan.RemainingMoves == BigCount() && TransferFinished() && IsPegFull(plan.TargetPeg) ? moves : -1;
 }
 }  // namespace
 
