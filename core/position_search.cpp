@@ -19,7 +19,7 @@ struct SearchTable {
     std::vector<std::int32_t> Targets;
     std::vector<std::uint64_t> Powers;
     std::vector<std::uint16_t> Distance;
-    std::vector<std::uint8_t> Goal;
+    std::vector<std::uint16_t> Goal;
 };
 
 // Lists the legal moves from a position of a table's board, with its own
@@ -84,7 +84,7 @@ void Search(SearchTable& table)
         const std::uint64_t state =
             StateOf(table, std::vector<std::int32_t>(std::size_t(table.DiskCount), table.Targets[goal]));
         table.Distance[state] = 0;
-        table.Goal[state] = std::uint8_t(goal);
+        table.Goal[state] = std::uint16_t(goal);
         queue.push_back(std::uint32_t(state));
     }
     MoveLister moves(table);
@@ -131,7 +131,7 @@ SearchedPlan SearchPlan(const TowerPosition& position)
     const SearchTable& table = TableFor(position);
     const std::uint64_t state = StateOf(table, position.PegOfSize);
     const std::uint16_t distance = table.Distance[state];
-    const std::uint8_t goal = table.Goal[state];
+    const std::uint16_t goal = table.Goal[state];
     SearchedPlan plan{table.Targets[goal], {BigCount(distance), std::nullopt}};
     MoveLister(table).ForEach(state, [&](PegMove move, std::uint64_t next) {
         if (!plan.Outline.First && table.Distance[next] + 1 == distance && table.Goal[next] == goal)
