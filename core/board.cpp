@@ -7,11 +7,6 @@
 OneBasedArray<Peg> Pegs;
 bool ReverseMode = false;
 
-bool IsOccupied(DiskRef disk)
-{
-    return disk != NoDisk;
-}
-
 void BuildBoard()
 {
     HoldBoardToBounds(GameSettings);

@@ -31,4 +31,7 @@ void MoveDisk(std::int32_t source, std::int32_t target, std::int32_t disk);
 bool IsPegFull(std::int32_t peg);
 // "A".."Z", "AA", "AB", ...; empty for 0.
 std::string PegLetter(std::int32_t number);
-bool IsOccupied(DiskRef disk);
+inline bool IsOccupied(DiskRef disk)
+{
+    return disk != NoDisk;
+}
