@@ -62,6 +62,7 @@ void NewGame(unsigned flags)
     CancelLift();
     BuildBoard();
     Course.KeyboardColumn = GameSettings.MainPeg;
+    ++Course.GameNumber;
     View().BuildBoardElements();
     StopClock();
     View().ShowPaused(false);

@@ -30,6 +30,9 @@ struct GameCourse {
     // arrow key has been used in this session, and while nothing is lifted.
     std::int32_t KeyboardColumn = 0;
     bool KeyboardColumnShown = false;
+    // Counts the games started, so that what belongs to one game (a
+    // demonstration) can tell when another has begun.
+    std::int64_t GameNumber = 0;
     // The menu's options "静音       (J)" and "正确放下方计一步"; its check marks show them.
     bool MuteSounds = false;
     bool CountOnlyCorrect = true;

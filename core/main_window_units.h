@@ -15,6 +15,8 @@ inline constexpr LabelUnit 标签基{MainWindowId, 0x16000006};
 inline constexpr StatusBarUnit 状态条{MainWindowId, 0x16000007};
 // The mark over the column the keys point at.
 inline constexpr LabelUnit 标签键盘列{MainWindowId, 0x16000008};
+// The pace of a demonstration: one move a tick.
+inline constexpr TimerUnit 时钟演示{MainWindowId, 0x16000009};
 
 // The context menu: the hidden menu-bar entry "文件" and the entries under it.
 inline constexpr MenuUnit 菜单文件{MainWindowId, 0x26000001};
@@ -30,6 +32,10 @@ inline constexpr MenuUnit 菜单恢复初始参数{MainWindowId, 0x2600000A};
 inline constexpr MenuUnit 菜单分隔2{MainWindowId, 0x2600000B};
 inline constexpr MenuUnit 菜单关于{MainWindowId, 0x2600000C};
 inline constexpr MenuUnit 菜单退出{MainWindowId, 0x2600000D};
+// After the entries above: help from the solver.
+inline constexpr MenuUnit 菜单分隔3{MainWindowId, 0x2600000E};
+inline constexpr MenuUnit 菜单提示{MainWindowId, 0x2600000F};
+inline constexpr MenuUnit 菜单演示{MainWindowId, 0x26000010};
 
 // The parts of 状态条, from the left: the time played, the steps and the tip.
 namespace status_part {

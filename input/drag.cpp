@@ -8,6 +8,7 @@
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "input/keyboard_play.h"
+#include "input/solver_help.h"
 #include "platform/units/units.h"
 #include "platform/windows/screen.h"
 #include "render/layout.h"
@@ -50,7 +51,8 @@ std::int32_t FloatingTop(std::int32_t peg, std::int32_t disk)
 
 void PickUpDisk()
 {
-    // A press ends a lift by the keys, as a new game does.
+    // A press ends a demonstration, and a lift by the keys as a new game does.
+    StopDemonstration();
     EndKeyboardLift();
     if (!LiftDisk(PegUnderCursor()))
         return;

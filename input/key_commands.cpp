@@ -7,6 +7,7 @@
 #include "core/main_window_units.h"
 #include "core/settings_table.h"
 #include "input/keyboard_play.h"
+#include "input/solver_help.h"
 #include "platform/controls/message_box.h"
 #include "platform/files/files.h"
 #include "platform/system/process.h"
@@ -21,13 +22,24 @@ constexpr int Space = 32;
 constexpr int F1 = 112;
 constexpr int KeypadPlus = 107;
 constexpr int Minus = 189;
+constexpr int D = 'D';
+constexpr int H = 'H';
 }  // namespace key
 }  // namespace
 
 bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
 {
+    // Any key but a modifier by itself ends a demonstration, and does nothing else.
+    if (DemonstrationRunning() && keyCode != 0) {
+        StopDemonstration();
+        return true;
+    }
     if (PlayByKeyboard(keyCode, modifiers))
         return true;
+    if (modifiers == modifier::Ctrl && (keyCode == key::H || keyCode == key::D)) {
+        keyCode == key::H ? ShowHint() : StartDemonstration();
+        return true;
+    }
     if (keyCode == key::Enter) {
         if (modifiers == modifier::Ctrl)
             OpenSettingsDialog();

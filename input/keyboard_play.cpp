@@ -103,6 +103,12 @@ bool IsArrow(int keyCode)
 }
 }  // namespace
 
+void PlayKeyboardMove(std::int32_t source, std::int32_t target)
+{
+    LiftByKeyboard(source);
+    PutDownByKeyboard(target);
+}
+
 bool LiftedByKeyboard()
 {
     return Course.Lift.DragActive && Course.Lift.ByKeyboard;

@@ -5,6 +5,7 @@
 #include "core/settings_table.h"
 #include "input/drag.h"
 #include "input/key_commands.h"
+#include "input/solver_help.h"
 #include "media/pictures.h"
 #include "platform/system/program_identity.h"
 #include "settings/settings_dialog.h"
@@ -59,7 +60,13 @@ WindowTemplate Build()
         {Event::Created, Run(OnMainWindowCreated)},
         {Event::Resized, Run(OnMainWindowResized)},
         {Event::CloseQuery, OnMainWindowCloseQuery},
-        {Event::RightDown, Run(ShowContextMenu)},
+        // A click anywhere ends a demonstration.
+        {Event::LeftDown, Run(StopDemonstration)},
+        {Event::RightDown,
+         [](EventArgs&) {
+             StopDemonstration();
+             ShowContextMenu();
+         }},
         {Event::DoubleClick, Run(ToggleFullScreen)},
         {Event::KeyDown, [](EventArgs& args) { args.keyUsed = HandleKey(args.key, args.modifiers, OpenAboutWindow); }},
     };
@@ -90,6 +97,12 @@ WindowTemplate Build()
          .disabled = true,
          .gradientMode = 1,
          .gradient = {Rgb(255, 255, 0), Rgb(255, 128, 0), Rgb(255, 255, 0)}},
+        {.name = "时钟演示",
+         .kind = UnitKind::Timer,
+         .id = 时钟演示.unit,
+         .visible = false,
+         .interval = 0,
+         .events = {{Event::Tick, Run(DemonstrationStep)}}},
         {.name = "时钟耗费时间",
          .kind = UnitKind::Timer,
          .id = 时钟耗费时间.unit,
@@ -160,6 +173,9 @@ WindowTemplate Build()
              MenuEntry(菜单分隔2, "-"),
              MenuEntry(菜单关于, "关于       (F1)", OpenAboutWindow),
              MenuEntry(菜单退出, "退出", ExitProgram),
+             MenuEntry(菜单分隔3, "-"),
+             MenuEntry(菜单提示, "提示 (Ctrl+H)", ShowHint),
+             MenuEntry(菜单演示, "演示 (Ctrl+D)", StartDemonstration),
          }) {
         window.units.push_back(std::move(entry));
     }

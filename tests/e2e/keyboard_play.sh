@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Play without a mouse, by keys through XTEST under a window manager: letters
 # move disks (the board and the move record agree), Esc puts a disk lifted by
-# a key back and leaves the game open, Shift+F10 opens the menu, and on a
-# board of 30 pegs the arrows reach peg AD, beyond the letters.
+# a key back and leaves the game open, Shift+F10 opens the menu, on a board
+# of 30 pegs the arrows reach peg AD, beyond the letters, and Ctrl+D plays the
+# default board to the end: the next level stands on the main peg with six
+# disks.
 source "$(dirname "$0")/xsession.bash"
 
 start_x
@@ -62,4 +64,23 @@ import -window root "$shot"
 is_blue "$(pixel_of "$shot" $((LEFT + 29 * COLUMN + COLUMN / 2 + COLUMN / 8)) "$(row_y 1)")" ||
   fail "the disk did not reach peg AD"
 close_game
-echo "keyboard play: letters, Esc, Shift+F10 and the arrows beyond Z"
+
+# Ctrl+D on the default board: 31 moves, 400 ms apart, then the win sequence.
+rm -f "$WORK"/Korvel*
+start_focused_game 0.5
+measure_board "$GAME_WINDOW"
+xdotool key ctrl+d
+DISKS=6
+# Done when the sixth disk tops the main peg (about 15 s), looked at for up to 40 s.
+for _ in $(seq 80); do
+  sleep 0.5
+  import -window root "$shot"
+  disk_at 2 6 && break
+done
+for row in 1 2 3 4 5 6; do
+  disk_at 2 "$row" || fail "after Ctrl+D no disk in row $row of the main peg B"
+done
+! disk_at 1 1 && ! disk_at 3 1 || fail "after Ctrl+D pegs A or C still hold disks"
+close_game
+[ "$(stored_value 横数)" = 6 ] || fail "the next level was stored with $(stored_value 横数) disks, not 6"
+echo "keyboard play: letters, Esc, Shift+F10, the arrows beyond Z and a demonstration to the next level"

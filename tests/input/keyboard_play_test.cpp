@@ -128,6 +128,27 @@ private slots:
         QCOMPARE(menu->pos(), centre);
         menu->close();
     }
+
+    void ctrlHNamesTheNextMoveOfAShortestPlan()
+    {
+        Keys("AB");
+        Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(Tip(), QStringLiteral("提示：从 A 到 C（至少还需 6 步）"));
+        QCOMPARE(TopDisk(1), 2);
+    }
+
+    // The game plays its plan a move a tick, through the move path, until a key stops it.
+    void ctrlDDemonstratesUntilAKey()
+    {
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(Course.StepCount, 2, 3000);
+        Key(Qt::Key_Shift);
+        Key(Qt::Key_X);
+        const int steps = Course.StepCount;
+        QTest::qWait(900);
+        QCOMPARE(Course.StepCount, steps);
+        QCOMPARE(QString::fromStdString(Course.MoveRecord).left(8), QStringLiteral("A→B\r\nA→C"));
+    }
 };
 
 WINDOW_TEST_MAIN(KeyboardPlayTest)

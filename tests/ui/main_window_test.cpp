@@ -130,7 +130,10 @@ private slots:
                                       "恢复初始参数..",
                                       "",
                                       "关于       (F1)",
-                                      "退出"};
+                                      "退出",
+                                      "",
+                                      "提示 (Ctrl+H)",
+                                      "演示 (Ctrl+D)"};
         const QList<QAction*> actions = menu->actions();
         QCOMPARE(actions.size(), captions.size());
         for (qsizetype i = 0; i < actions.size(); ++i) {
@@ -202,7 +205,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
         QMenu* menu = OpenContextMenu(QPoint(100, 100));
         QVERIFY(menu);
-        menu->actions().last()->trigger();
+        menu->actions().at(11)->trigger();
         QTRY_VERIFY(!UnitExists(主窗口));
     }
 
