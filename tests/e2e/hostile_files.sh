@@ -111,11 +111,19 @@ play_round() {
   peg_b=$(column_x 2)
   shows_disk $(( peg_b + COLUMN / 3 )) "$bottom" ||
     { echo "no board in the first frame ($LEFT $TOP $WIDTH $HEIGHT)"; stop_game; return 1; }
-  # The window has the keyboard and a moment to settle before the drag, as a player's would.
+  # The window has the keyboard and a moment to settle before the drag, as a
+  # player's would; a window placed anew by the window manager meanwhile (one
+  # stored larger than the screen) is measured again.
   xdotool windowfocus --sync "$window"
-  sleep 0.2
+  sleep 0.3
+  measure_board "$window"
+  bottom=$(row_y 1)
+  peg_a=$(column_x 1)
+  peg_b=$(column_x 2)
   xdotool mousemove "$peg_b" "$bottom" mousedown 1
+  sleep 0.1
   xdotool mousemove "$peg_a" $(( TOP + 20 ))
+  sleep 0.1
   xdotool mousemove "$peg_a" $(( TOP + 25 )) mouseup 1
   # Beside the middle, where the disk's number is written in yellow.
   shows_disk $(( peg_a + COLUMN * 3 / 40 )) "$bottom" || { echo "the move was not played"; stop_game; return 1; }
