@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/controls/accessible_controls.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include "platform/controls/colour_picker_widget.h"
+#include "platform/controls/control_widgets.h"
+#include "platform/controls/label_widget.h"
+#include "platform/controls/status_bar_widget.h"
+#include "platform/windows/qt_convert.h"
+
+namespace {
+// A part of a status bar: its name is the text it shows, which it also offers
+// as text; its description says which part it is.
+class StatusPartAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StatusPartAccessible(QWidget* part) : QAccessibleWidget(part, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return Shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(Shown().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QString Shown() const { return widget()->accessibleName(); }
+};
+
+QAccessibleInterface* AccessibleControl(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (dynamic_cast<LabelWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StaticText);
+    if (dynamic_cast<ColourPickerWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Button);
+    if (dynamic_cast<StatusBarWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (dynamic_cast<StatusBarWidget*>(widget->parentWidget()))
+        return new StatusPartAccessible(widget);
+    return nullptr;
+}
+}  // namespace
+
+void InstallAccessibleControls()
+{
+    QAccessible::installFactory(AccessibleControl);
+}
+
+void SetAccessibleTexts(QWidget* widget, const std::string& name, const std::string& description)
+{
+    const QString newName = DisplayText(name).trimmed();
+    const QString oldName = widget->accessibleName();
+    if (newName != oldName) {
+        widget->setAccessibleName(newName);
+        if (dynamic_cast<StatusBarWidget*>(widget->parentWidget())) {
+            QAccessibleTextUpdateEvent update(widget, 0, oldName, newName);
+            QAccessible::updateAccessibility(&update);
+        }
+    }
+    const QString newDescription = DisplayText(description).trimmed();
+    if (newDescription != widget->accessibleDescription())
+        widget->setAccessibleDescription(newDescription);
+}
+
+void ShowAccessibleTexts(QWidget* widget, const UnitTemplate& unit)
+{
+    const bool captioned = unit.kind == UnitKind::Label || unit.kind == UnitKind::Button;
+    const std::string& name = unit.accessibleName.empty() && captioned ? unit.text : unit.accessibleName;
+    SetAccessibleTexts(widget, name, unit.accessibleDescription);
+    // An edit box's own editor is what takes the keys, and so what a screen reader meets.
+    if (dynamic_cast<EditBoxWidget*>(widget)) {
+        for (QWidget* editor : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            SetAccessibleTexts(editor, name, unit.accessibleDescription);
+    }
+}
+
+void AnnounceWidget(QWidget* widget)
+{
+    QAccessibleEvent event(widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
