@@ -360,6 +360,10 @@ Click to go on &gt;&gt;&gt;</translation>
         <source>Korvel·汉诺塔(Torvane) v%1 - 开发：%2  QQ：%3  邮件：%4</source>
         <translation>Korvel·Tower of Hanoi (Torvane) v%1 - by %2  QQ: %3  mail: %4</translation>
     </message>
+    <message>
+        <source>状态栏</source>
+        <translation>Status bar</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -148,6 +148,7 @@ WindowTemplate Build()
          .kind = UnitKind::StatusBar,
          .id = 状态条.unit,
          .rect = {0, 0, 0, 20},
+         .accessibleName = Translate("MainWindow", "状态栏"),
          .items = {Translate("MainWindow", "时间"), Translate("MainWindow", "步数"), Translate("MainWindow", "提示")},
          .partWidths = {100, 50, 0}},
     };

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/controls/accessible_controls.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
 #include "platform/controls/status_bar_widget.h"
 #include "platform/windows/qt_convert.h"
+#include "platform/windows/window_widget.h"
 
 namespace {
 // A part of a status bar: its name is the text it shows, which it also offers
@@ -50,11 +53,48 @@ private:
     QString Shown() const { return widget()->accessibleName(); }
 };
 
+// A drop-down list called by its own name, where Qt on Linux calls it by the
+// entry shown; that entry is its value (and its name while it has none of its
+// own), and its one child is its list.
+class NamedComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboBoxAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value || (kind == QAccessible::Name && widget()->accessibleName().isEmpty()))
+            return Combo()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == Combo()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            Combo()->showPopup();
+    }
+
+private:
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* AccessibleControl(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return new NamedComboBoxAccessible(combo);
+    if (dynamic_cast<WindowWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (dynamic_cast<LabelWidget*>(widget))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
     if (dynamic_cast<ColourPickerWidget*>(widget))
