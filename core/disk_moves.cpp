@@ -7,6 +7,7 @@
 #include "core/effect_requests.h"
 #include "core/game_flow.h"
 #include "core/game_view.h"
+#include "platform/texts/translation.h"
 
 namespace {
 void SetTip(const std::string& text)
@@ -42,7 +43,7 @@ void CarryDisk(std::int32_t peg)
     if (!lift.DragActive || peg == lift.TargetPeg)
         return;
     lift.TargetPeg = peg;
-    SetTip("从 " + PegLetter(lift.SourcePeg) + " 到 " + PegLetter(peg));
+    SetTip(FillIn(Translate("Game", "从 %1 到 %2"), {PegLetter(lift.SourcePeg), PegLetter(peg)}));
 }
 
 void PutDownDisk(std::int32_t peg)
@@ -59,14 +60,15 @@ void PutDownDisk(std::int32_t peg)
     const bool blocked = IsDropBlocked(peg, lift.LiftedDisk);
     if (blocked && peg == lift.SourcePeg) {
         PlayEffect(Effect::InPlace);
-        SetTip("原地放下...");
+        SetTip(Translate("Game", "原地放下..."));
     } else if (blocked) {
         PlayEffect(Effect::Refused);
-        SetTip(ReverseMode ? "当前是逆向模式，因此：短的盘片不能放在长的盘片上面" : "长的盘片不能放在短的盘片上面");
+        SetTip(ReverseMode ? Translate("Game", "当前是逆向模式，因此：短的盘片不能放在长的盘片上面")
+                           : Translate("Game", "长的盘片不能放在短的盘片上面"));
     } else {
         MoveDisk(lift.SourcePeg, peg, lift.LiftedDisk);
         PlayEffect(Effect::CorrectDrop);
-        SetTip("放下正确，继续...");
+        SetTip(Translate("Game", "放下正确，继续..."));
         RecordMove(lift.SourcePeg, peg);
     }
     View().LayoutScene();

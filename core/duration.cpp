@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/texts/conversions.h"
+#include "platform/texts/translation.h"
 
 namespace {
 constexpr double Tolerance = 0.0000001;
@@ -39,7 +40,10 @@ std::string FormatDuration(double milliseconds)
 {
     // Largest unit first: years, months, days, hours, minutes, seconds, milliseconds.
     std::array<double, 7> values{0, 0, 0, 0, 0, 0, milliseconds};
-    static constexpr std::array<const char*, 7> Units{" 年", " 个月", " 天", " 小时", " 分钟", " 秒", " 毫秒"};
+    const std::array<std::string, 7> Units{Translate("Duration", " 年"),   Translate("Duration", " 个月"),
+                                           Translate("Duration", " 天"),   Translate("Duration", " 小时"),
+                                           Translate("Duration", " 分钟"), Translate("Duration", " 秒"),
+                                           Translate("Duration", " 毫秒")};
     if (AtLeast(values[6], 1000)) {
         const double q = values[6] / 1000;
         values[6] = Frac(q) * 1000;

@@ -7,6 +7,7 @@
 #include "core/effect_requests.h"
 #include "core/game_settings.h"
 #include "core/game_view.h"
+#include "platform/texts/translation.h"
 
 GameCourse Course;
 
@@ -19,6 +20,12 @@ bool transferRunning = false;
 void SetTip(const std::string& text)
 {
     View().ShowStatus(status_part::Tip, text);
+}
+
+// "3 步": the steps part of the status bar.
+std::string StepsText(std::int32_t steps)
+{
+    return TranslateCount("Game", "%n 步", nullptr, steps);
 }
 
 void RunClock(bool running)
@@ -43,7 +50,7 @@ void CompleteTransfer()
         Running() { transferRunning = true; }
         ~Running() { transferRunning = false; }
     } running;
-    SetTip("您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】");
+    SetTip(Translate("Game", "您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】"));
     StopClock();
     PlayEffect(Effect::Win1);
     if (!View().WaitWhileOpen(FirstWinPause))
@@ -72,10 +79,10 @@ void NewGame(unsigned flags)
     if (!(flags & new_game::Silent))
         PlayEffect(Effect::NewGame);
     if (!(flags & new_game::KeepCounters)) {
-        View().ShowStatus(status_part::Time, "0 秒");
-        View().ShowStatus(status_part::Steps, "0 步");
+        View().ShowStatus(status_part::Time, Translate("Game", "0 秒"));
+        View().ShowStatus(status_part::Steps, StepsText(0));
     }
-    SetTip("游戏初始完毕..第一次选择盘片进行移动时将开始计时..");
+    SetTip(Translate("Game", "游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
     View().NextBackground();
 }
 
@@ -101,13 +108,13 @@ void SettleDrop(std::int32_t targetPeg, bool legal)
         if (!legal && Course.CountOnlyCorrect)
             return;
         Course.StepCount += 1;
-        View().ShowStatus(status_part::Steps, std::to_string(Course.StepCount) + " 步");
+        View().ShowStatus(status_part::Steps, StepsText(Course.StepCount));
         if (IsPegFull(targetPeg))
             CompleteTransfer();
         return;
     }
     if (IsPegFull(GameSettings.MainPeg)) {
-        SetTip("您 出色 地完成了原地打转！= =");
+        SetTip(Translate("Game", "您 出色 地完成了原地打转！= ="));
         PlayEffect(Effect::SpinInPlace);
     }
 }

@@ -2,6 +2,7 @@
 #include "core/hint_text.h"
 
 #include "core/board.h"
+#include "platform/texts/translation.h"
 
 namespace {
 constexpr std::size_t MostDigitsShown = 12;
@@ -17,6 +18,8 @@ std::string HintText(const SolverPlan& plan)
 {
     if (!plan.NextMove)
         return {};
-    return "提示：从 " + PegLetter(plan.NextMove->Source) + " 到 " + PegLetter(plan.NextMove->Target) + "（" +
-           (plan.ProvenShortest ? "至少还需 " : "还需 ") + MoveCountText(plan.RemainingMoves) + " 步）";
+    const std::string text = plan.ProvenShortest ? Translate("Hint", "提示：从 %1 到 %2（至少还需 %3 步）")
+                                                 : Translate("Hint", "提示：从 %1 到 %2（还需 %3 步）");
+    return FillIn(
+        text, {PegLetter(plan.NextMove->Source), PegLetter(plan.NextMove->Target), MoveCountText(plan.RemainingMoves)});
 }

@@ -32,8 +32,9 @@ enum class SettingKind {
     // The number of the background picture shown last, taken as stored;
     // loading it also gathers the pictures that it counts in.
     BackgroundOrder,
-    // The check mark of the menu entry `unit`, stored under the entry's caption
-    // with the current check mark as default.
+    // The check mark of the menu entry `unit`, stored under `key`, the entry's
+    // caption as the game's Chinese writes it whatever language the menu
+    // shows, with the current check mark as default.
     MenuCheck,
     // The position state and rectangle of the window `unit`, under keys of their own.
     WindowPlacement,
@@ -41,7 +42,7 @@ enum class SettingKind {
 
 struct Setting {
     std::string_view section{};
-    // For a style the prefix of its keys; empty where the unit names its keys.
+    // For a style the prefix of its keys; empty for a window's placement, which has keys of its own.
     std::string_view key{};
     SettingKind kind = SettingKind::Count;
     std::int32_t GameSettingsRecord::*number = nullptr;
@@ -140,10 +141,12 @@ inline constexpr Setting SettingsTable[] = {
      .highest = 999,
      .spinnerTop = setting_defaults::SpinnerTop},
     {.section = settings_section::General,
+     .key = "静音       (J)",
      .kind = SettingKind::MenuCheck,
      .unit = 菜单静音,
      .flag = &Course.MuteSounds},
     {.section = settings_section::General,
+     .key = "正确放下方计一步",
      .kind = SettingKind::MenuCheck,
      .unit = 菜单正确放下方计一步,
      .flag = &Course.CountOnlyCorrect},
@@ -152,7 +155,11 @@ inline constexpr Setting SettingsTable[] = {
      .kind = SettingKind::BackgroundOrder,
      .number = &GameSettingsRecord::BackgroundIndex,
      .defaultNumber = 0},
-    {.section = settings_section::General, .kind = SettingKind::MenuCheck, .unit = 菜单逆向模式, .flag = &ReverseMode},
+    {.section = settings_section::General,
+     .key = "逆向模式",
+     .kind = SettingKind::MenuCheck,
+     .unit = 菜单逆向模式,
+     .flag = &ReverseMode},
 
     {.section = settings_section::MainWindow, .kind = SettingKind::WindowPlacement, .unit = 主窗口},
 };

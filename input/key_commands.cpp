@@ -11,6 +11,7 @@
 #include "platform/controls/message_box.h"
 #include "platform/files/files.h"
 #include "platform/system/process.h"
+#include "platform/texts/translation.h"
 #include "platform/units/units.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
@@ -67,8 +68,10 @@ bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
 
 void SwitchReverseMode()
 {
-    const int answer = ShowMessage(
-        "逆向模式，则盘片上到下的顺序是大到小，否则是小到大\r\n\r\n点击确定，将应用本设置并开始新游戏！", mb::OkCancel);
+    const int answer = ShowMessage(Translate("Menu",
+                                             "逆向模式，则盘片上到下的顺序是大到小，否则是小到大\r\n\r\n"
+                                             "点击确定，将应用本设置并开始新游戏！"),
+                                   mb::OkCancel);
     if (answer != mb_result::Ok)
         return;
     ToggleOption(ReverseMode, 菜单逆向模式);
@@ -77,7 +80,7 @@ void SwitchReverseMode()
 
 void RestoreDefaults()
 {
-    if (ShowMessage("您确定要恢复初始参数并开始新游戏吗？", mb::OkCancel) != mb_result::Ok)
+    if (ShowMessage(Translate("Menu", "您确定要恢复初始参数并开始新游戏吗？"), mb::OkCancel) != mb_result::Ok)
         return;
     SettingsStore.Forget();
     Set(主窗口, prop::Visible, false);

@@ -9,6 +9,7 @@
 #include "core/main_window_units.h"
 #include "input/drag.h"
 #include "platform/units/units.h"
+#include "render/accessible_board.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"
 
@@ -130,6 +131,7 @@ bool PlayByKeyboard(int keyCode, int modifiers)
         if (!LiftedByKeyboard())
             return false;
         EndKeyboardLift();
+        AnnounceKeyboardColumn();
         return true;
     }
     const bool letter = keyCode >= key::A && keyCode <= key::Z;
@@ -140,6 +142,7 @@ bool PlayByKeyboard(int keyCode, int modifiers)
         return true;
     if (letter) {
         PlayLetter(keyCode);
+        AnnounceKeyboardColumn();
         return true;
     }
     Course.KeyboardColumnShown = true;
@@ -149,5 +152,6 @@ bool PlayByKeyboard(int keyCode, int modifiers)
         LiftByKeyboard(Course.KeyboardColumn);
     else
         PutDownByKeyboard(Course.KeyboardColumn);
+    AnnounceKeyboardColumn();
     return true;
 }

@@ -8,6 +8,7 @@
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "platform/units/units.h"
+#include "render/accessible_board.h"
 #include "render/font_fitting.h"
 #include "render/scene_builder.h"
 #include "render/scene_geometry.h"
@@ -84,6 +85,7 @@ void LayoutScene()
     for (std::int32_t j = 1; j <= scene.Pegs.Size() && j <= BoardView.Pegs.Size(); ++j)
         PlaceLabel(PegLabel(j), scene.Pegs[j], scene.PegFont);
     PlaceKeyboardMark();
+    DescribeBoard();
     Set(主窗口, prop::Visible, true);
 }
 

@@ -77,7 +77,7 @@ void Load(const Setting& setting)
         BuildBackgroundList();
         break;
     case SettingKind::MenuCheck:
-        if (const bool checked = SettingsStore.ReadUnitCheck(AsUnit<UnitKind::menu>(setting.unit)); setting.flag)
+        if (const bool checked = SettingsStore.ReadUnitCheck(key, AsUnit<UnitKind::menu>(setting.unit)); setting.flag)
             *setting.flag = checked;
         break;
     case SettingKind::WindowPlacement:
@@ -95,7 +95,7 @@ void Save(const Setting& setting)
     case SettingKind::Count:
     case SettingKind::MainPeg:
     case SettingKind::BackgroundOrder: SettingsStore.WriteNumber(key, GameSettings.*setting.number); break;
-    case SettingKind::MenuCheck: SettingsStore.WriteUnitCheck(AsUnit<UnitKind::menu>(setting.unit)); break;
+    case SettingKind::MenuCheck: SettingsStore.WriteUnitCheck(key, AsUnit<UnitKind::menu>(setting.unit)); break;
     case SettingKind::WindowPlacement:
         SettingsStore.WriteWindowPlacement(AsUnit<UnitKind::window>(setting.unit), std::string(setting.section));
         break;

@@ -95,14 +95,14 @@ bool SettingsFile::ReadTruth(const std::string& key, bool defaultValue)
     return ReadText(key, defaultValue ? True : False) == True;
 }
 
-void SettingsFile::WriteUnitCheck(const MenuUnit& entry)
+void SettingsFile::WriteUnitCheck(const std::string& key, const MenuUnit& entry)
 {
-    WriteTruth(Get(entry, prop::MenuCaption), Get(entry, prop::MenuChecked));
+    WriteTruth(key, Get(entry, prop::MenuChecked));
 }
 
-bool SettingsFile::ReadUnitCheck(const MenuUnit& entry)
+bool SettingsFile::ReadUnitCheck(const std::string& key, const MenuUnit& entry)
 {
-    const bool checked = ReadTruth(Get(entry, prop::MenuCaption), Get(entry, prop::MenuChecked));
+    const bool checked = ReadTruth(key, Get(entry, prop::MenuChecked));
     Set(entry, prop::MenuChecked, checked);
     return checked;
 }

@@ -24,9 +24,10 @@ public:
 
     void WriteNumber(const std::string& key, double value);
     double ReadNumber(const std::string& key, double defaultValue);
-    // A menu entry's check mark, stored under its caption.
-    void WriteUnitCheck(const MenuUnit& entry);
-    bool ReadUnitCheck(const MenuUnit& entry);
+    // A menu entry's check mark, stored under `key`, which does not follow the
+    // language the menu is shown in.
+    void WriteUnitCheck(const std::string& key, const MenuUnit& entry);
+    bool ReadUnitCheck(const std::string& key, const MenuUnit& entry);
     // A window's position state and, when it is shown normally, its rectangle;
     // an empty section keeps the current one.
     void WriteWindowPlacement(const WindowUnit& window, const std::string& section);

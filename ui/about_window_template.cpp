@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "media/pictures.h"
+#include "platform/texts/translation.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
 #include "ui/help_texts.h"
@@ -25,13 +26,13 @@ std::string HostOf(std::string_view address)
     return std::string(address.substr(0, address.find('/')));
 }
 
-UnitTemplate Caption(const UnitRef& ref, const char* name, Rect rect, const char* text)
+UnitTemplate Caption(const UnitRef& ref, const char* name, Rect rect, std::string text)
 {
     return {.name = name,
             .kind = UnitKind::Label,
             .id = ref.unit,
             .rect = rect,
-            .text = text,
+            .text = std::move(text),
             .font = SongFont(12),
             .textColour = Black,
             .backColour = White,
@@ -50,13 +51,15 @@ UnitTemplate Link(const UnitRef& ref, const char* name, Rect rect, std::string c
             .link = std::move(target)};
 }
 
-UnitTemplate Picture(const UnitRef& ref, const char* name, Rect rect, Bytes picture, Bytes cursor = {})
+UnitTemplate Picture(const UnitRef& ref, const char* name, Rect rect, std::string accessibleName, Bytes picture,
+                     Bytes cursor = {})
 {
     return {.name = name,
             .kind = UnitKind::PicBox,
             .id = ref.unit,
             .rect = rect,
             .cursor = std::move(cursor),
+            .accessibleName = std::move(accessibleName),
             .picture = std::move(picture)};
 }
 
@@ -73,6 +76,8 @@ WindowTemplate Build()
     // No title and no control box: the window has no title bar.
     self.borderStyle = window_border::EdgeFixed;
     self.controlBox = self.minBox = self.maxBox = false;
+    // Without a title a screen reader still needs a name for it.
+    self.accessibleName = Translate("AboutWindow", "关于");
     self.escCloses = true;
     self.startPosition = start_position::Centred;
     self.backColour = White;
@@ -83,31 +88,32 @@ WindowTemplate Build()
     const std::string contactPage = std::string(contact::WebSite) + "/contact";
     UnitTemplate mail = Link(超级链接框3, "超级链接框3", {224, 159, 102, 20}, contact::Mail, {});
     mail.mailLink = true;
-    UnitTemplate title =
-        Link(超级链接框4, "超级链接框4", {64, 264, 336, 48}, "Korvel·汉诺塔(Torvane) v1.2", contact::WebSite);
+    UnitTemplate title = Link(超级链接框4, "超级链接框4", {64, 264, 336, 48},
+                              Translate("AboutWindow", "Korvel·汉诺塔(Torvane) v1.2"), contact::WebSite);
     title.font = SongFont(21, FontWeight::Bold);
 
     UnitTemplate dragged =
-        Picture(图片框1, "图片框1", {8, 94, 150, 150}, AboutPegsPicture(), PredefinedCursor(CursorShape::SizeAll));
+        Picture(图片框1, "图片框1", {8, 94, 150, 150}, Translate("AboutWindow", "拖动此图可移动窗口"),
+                AboutPegsPicture(), PredefinedCursor(CursorShape::SizeAll));
     dragged.events = {{Event::LeftDown, Run(DragAboutWindow)}};
-    UnitTemplate help =
-        Picture(图片框2, "图片框2", {336, 192, 64, 64}, AboutHelpPicture(), PredefinedCursor(CursorShape::Hand));
+    UnitTemplate help = Picture(图片框2, "图片框2", {336, 192, 64, 64}, Translate("AboutWindow", "帮助"),
+                                AboutHelpPicture(), PredefinedCursor(CursorShape::Hand));
     help.events = {{Event::LeftDown, Run(ShowHelpText)}};
 
     window.units = {
         dragged,
-        Caption(标签5, "标签5", {184, 91, 40, 20}, "开发："),
+        Caption(标签5, "标签5", {184, 91, 40, 20}, Translate("AboutWindow", "开发：")),
         Link(超级链接框5, "超级链接框5", {224, 91, 48, 20}, contact::Developer, contact::WebSite),
-        Caption(标签1, "标签1", {184, 125, 40, 20}, "网站："),
+        Caption(标签1, "标签1", {184, 125, 40, 20}, Translate("AboutWindow", "网站：")),
         Link(超级链接框1, "超级链接框1", {224, 125, 120, 20}, HostOf(contact::WebSite), contact::WebSite),
-        Caption(标签3, "标签3", {184, 159, 40, 20}, "邮件："),
+        Caption(标签3, "标签3", {184, 159, 40, 20}, Translate("AboutWindow", "邮件：")),
         mail,
-        Caption(标签2, "标签2", {184, 193, 32, 20}, "Q  Q："),
+        Caption(标签2, "标签2", {184, 193, 32, 20}, Translate("AboutWindow", "Q  Q：")),
         Link(超级链接框2, "超级链接框2", {224, 193, 68, 20}, contact::MessengerNumber, contactPage),
-        Caption(标签6, "标签6", {184, 229, 40, 20}, "地区："),
+        Caption(标签6, "标签6", {184, 229, 40, 20}, Translate("AboutWindow", "地区：")),
         Link(超级链接框6, "超级链接框6", {224, 229, 96, 20}, contact::Region, contactPage),
         help,
-        Picture(图片框3, "图片框3", {8, 264, 48, 48}, AboutDisksPicture()),
+        Picture(图片框3, "图片框3", {8, 264, 48, 48}, Translate("AboutWindow", "汉诺塔"), AboutDisksPicture()),
         title,
     };
     return window;

@@ -8,6 +8,7 @@
 #include "input/solver_help.h"
 #include "media/pictures.h"
 #include "platform/system/program_identity.h"
+#include "platform/texts/translation.h"
 #include "settings/settings_dialog.h"
 #include "ui/about_window.h"
 #include "ui/contact.h"
@@ -25,14 +26,14 @@ constexpr ElementStyle DiskLook = SettingOf(标签横).defaultStyle;
 constexpr ElementStyle PegLook = SettingOf(标签柱).defaultStyle;
 constexpr ElementStyle BaseLook = SettingOf(标签基).defaultStyle;
 
-UnitTemplate MenuEntry(const UnitRef& ref, const char* caption, void (*command)() = nullptr, unsigned state = 0)
+UnitTemplate MenuEntry(const UnitRef& ref, std::string caption, void (*command)() = nullptr, unsigned state = 0)
 {
     UnitTemplate entry;
     if (command)
         entry.events = {{Event::Clicked, Run(command)}};
     entry.kind = UnitKind::menu;
     entry.id = ref.unit;
-    entry.text = caption;
+    entry.text = std::move(caption);
     entry.menuLevel = 1;
     entry.menuState = state;
     return entry;
@@ -71,6 +72,10 @@ WindowTemplate Build()
         {Event::KeyDown, [](EventArgs& args) { args.keyUsed = HandleKey(args.key, args.modifiers, OpenAboutWindow); }},
     };
 
+    const std::string pauseText =
+        Translate("MainWindow",
+                  "\r\n\r\n\r\n您暂停了游戏，为防止暂停期间的思考（此举为时间作弊），故以此图遮挡画面。"
+                  "\r\n\r\n继续游戏请点击 >>>");
     window.units = {
         {.name = "画板1", .kind = UnitKind::DrawPanel, .id = 画板1.unit, .rect = {304, 203, 32, 32}, .visible = false},
         {.name = "标签暂停",
@@ -78,8 +83,9 @@ WindowTemplate Build()
          .id = 标签暂停.unit,
          .rect = {24, 32, 448, 168},
          .visible = false,
-         .text = "\r\n\r\n\r\n您暂停了游戏，为防止暂停期间的思考（此举为时间作弊），故以此图遮挡画面。"
-                 "\r\n\r\n继续游戏请点击 >>>",
+         .text = pauseText,
+         .accessibleName = Translate("MainWindow", "游戏已暂停"),
+         .accessibleDescription = pauseText,
          .font = SongFont(19, FontWeight::Bold),
          .textColour = Rgb(255, 255, 255),
          .hAlign = HAlign::Centre,
@@ -95,6 +101,7 @@ WindowTemplate Build()
          .rect = {0, 0, 16, 6},
          .visible = false,
          .disabled = true,
+         .accessibleName = Translate("MainWindow", "键盘列"),
          .gradientMode = 1,
          .gradient = {Rgb(255, 255, 0), Rgb(255, 128, 0), Rgb(255, 255, 0)}},
         {.name = "时钟演示",
@@ -115,6 +122,7 @@ WindowTemplate Build()
          .rect = {88, 240, 328, 24},
          .visible = false,
          .cursor = PredefinedCursor(CursorShape::Hand),
+         .accessibleName = Translate("MainWindow", "盘"),
          .font = SongFont(20, FontWeight::Bold),
          .textColour = Rgb(255, 255, 0),
          .hAlign = HAlign::Centre,
@@ -131,6 +139,7 @@ WindowTemplate Build()
          .rect = {240, 0, 8, 256},
          .visible = false,
          .disabled = true,
+         .accessibleName = Translate("MainWindow", "柱"),
          .textColour = Rgb(0, 0, 255),
          .hAlign = HAlign::Centre,
          .vAlign = VAlign::Top,
@@ -141,6 +150,7 @@ WindowTemplate Build()
          .kind = UnitKind::Label,
          .id = 标签基.unit,
          .rect = {0, 264, 504, 24},
+         .accessibleName = Translate("MainWindow", "地基"),
          .textColour = Rgb(0, 0, 0),
          .hAlign = HAlign::Left,
          .vAlign = VAlign::Centre,
@@ -151,31 +161,33 @@ WindowTemplate Build()
          .kind = UnitKind::StatusBar,
          .id = 状态条.unit,
          .rect = {0, 0, 0, 20},
-         .items = {"时间", "步数", "提示"},
+         .accessibleName = Translate("MainWindow", "状态栏"),
+         .items = {Translate("MainWindow", "时间"), Translate("MainWindow", "步数"), Translate("MainWindow", "提示")},
          .partWidths = {100, 50, 0}},
     };
 
-    UnitTemplate file = MenuEntry(菜单文件, "文件", nullptr, menu_state::Hidden);
+    UnitTemplate file = MenuEntry(菜单文件, Translate("MainWindow", "文件"), nullptr, menu_state::Hidden);
     file.menuLevel = 0;
     for (UnitTemplate& entry : std::vector<UnitTemplate>{
              file,
-             MenuEntry(菜单新游戏, "新游戏     (回车)", [] { NewGame(new_game::Redraw); }),
-             MenuEntry(菜单逆向模式, "逆向模式", SwitchReverseMode),
-             MenuEntry(菜单暂停, "暂停       (空格)", TogglePause),
-             MenuEntry(菜单查看走法, "查看走法...", OpenMoveRecordWindow),
+             MenuEntry(菜单新游戏, Translate("MainWindow", "新游戏     (回车)"), [] { NewGame(new_game::Redraw); }),
+             MenuEntry(菜单逆向模式, Translate("MainWindow", "逆向模式"), SwitchReverseMode),
+             MenuEntry(菜单暂停, Translate("MainWindow", "暂停       (空格)"), TogglePause),
+             MenuEntry(菜单查看走法, Translate("MainWindow", "查看走法..."), OpenMoveRecordWindow),
              MenuEntry(菜单分隔1, "-"),
-             MenuEntry(菜单静音, "静音       (J)", [] { ToggleOption(Course.MuteSounds, 菜单静音); }),
+             MenuEntry(菜单静音, Translate("MainWindow", "静音       (J)"),
+                       [] { ToggleOption(Course.MuteSounds, 菜单静音); }),
              MenuEntry(
-                 菜单正确放下方计一步, "正确放下方计一步",
+                 菜单正确放下方计一步, Translate("MainWindow", "正确放下方计一步"),
                  [] { ToggleOption(Course.CountOnlyCorrect, 菜单正确放下方计一步); }, menu_state::Checked),
-             MenuEntry(菜单参数设定, "参数设定...(Ctrl + 回车)", OpenSettingsDialog),
-             MenuEntry(菜单恢复初始参数, "恢复初始参数..", RestoreDefaults),
+             MenuEntry(菜单参数设定, Translate("MainWindow", "参数设定...(Ctrl + 回车)"), OpenSettingsDialog),
+             MenuEntry(菜单恢复初始参数, Translate("MainWindow", "恢复初始参数.."), RestoreDefaults),
              MenuEntry(菜单分隔2, "-"),
-             MenuEntry(菜单关于, "关于       (F1)", OpenAboutWindow),
-             MenuEntry(菜单退出, "退出", ExitProgram),
+             MenuEntry(菜单关于, Translate("MainWindow", "关于       (F1)"), OpenAboutWindow),
+             MenuEntry(菜单退出, Translate("MainWindow", "退出"), ExitProgram),
              MenuEntry(菜单分隔3, "-"),
-             MenuEntry(菜单提示, "提示 (Ctrl+H)", ShowHint),
-             MenuEntry(菜单演示, "演示 (Ctrl+D)", StartDemonstration),
+             MenuEntry(菜单提示, Translate("MainWindow", "提示 (Ctrl+H)"), ShowHint),
+             MenuEntry(菜单演示, Translate("MainWindow", "演示 (Ctrl+D)"), StartDemonstration),
          }) {
         window.units.push_back(std::move(entry));
     }
@@ -185,8 +197,8 @@ WindowTemplate Build()
 
 std::string MainWindowTitle()
 {
-    return std::string("Korvel·汉诺塔(Torvane) v") + ProgramVersion() + " - 开发：" + contact::Developer + "  QQ：" +
-           contact::MessengerNumber + "  邮件：" + contact::Mail;
+    return FillIn(Translate("MainWindow", "Korvel·汉诺塔(Torvane) v%1 - 开发：%2  QQ：%3  邮件：%4"),
+                  {ProgramVersion(), contact::Developer, contact::MessengerNumber, contact::Mail});
 }
 
 const WindowTemplate& MainWindowTemplate()

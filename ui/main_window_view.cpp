@@ -27,6 +27,9 @@ public:
             PlacePauseCover();
         Set(标签暂停, prop::Visible, paused);
         Set(菜单暂停, prop::MenuChecked, paused);
+        // The cover hides the board from the eye; a screen reader says so.
+        if (paused)
+            AnnounceUnit(标签暂停);
     }
 
     void LiftCancelled() override { ReleaseMouse(); }

@@ -3,6 +3,7 @@
 
 #include "core/game_flow.h"
 #include "core/main_window_units.h"
+#include "platform/texts/translation.h"
 
 namespace {
 WindowTemplate Build()
@@ -14,7 +15,7 @@ WindowTemplate Build()
     self.kind = UnitKind::window;
     self.id = 走法窗口.unit;
     self.rect = {0, 0, 144, 415};
-    self.text = "当前的走法记录：";
+    self.text = Translate("MoveRecord", "当前的走法记录：");
     self.borderStyle = window_border::NarrowFixed;
     self.controlBox = self.minBox = self.maxBox = true;
     self.escCloses = true;
@@ -27,6 +28,7 @@ WindowTemplate Build()
     record.id = 编辑框走法.unit;
     record.rect = {0, 0, 140, 392};
     record.tabStop = true;
+    record.accessibleName = Translate("MoveRecord", "走法记录");
     record.multiLine = record.wordWrap = record.verticalScroll = record.readOnly = true;
     record.hAlign = HAlign::Centre;
     record.textColour = Rgb(0, 0, 0);

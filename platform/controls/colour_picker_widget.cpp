@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/texts/translation.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/unit_registry.h"
 
@@ -182,9 +183,9 @@ void ColourPickerWidget::OpenPalette()
     std::optional<Colour> swatch;
     AddSwatches(menu, swatch);
     menu.addSeparator();
-    QAction* none = menu.addAction("无颜色（默认）");
+    QAction* none = menu.addAction(ToQString(Translate("ColourPicker", "无颜色（默认）")));
     none->setObjectName("noColour");
-    QAction* more = menu.addAction("其他颜色...");
+    QAction* more = menu.addAction(ToQString(Translate("ColourPicker", "其他颜色...")));
     more->setObjectName("moreColours");
     // Both the palette and the colour dialog handle events while open: the
     // picker may be gone when they return.

@@ -22,6 +22,7 @@
 #include "platform/controls/label_widget.h"
 #include "platform/pictures/picture.h"
 #include "platform/texts/conversions.h"
+#include "platform/texts/translation.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/unit_registry.h"
 
@@ -174,12 +175,15 @@ EditBoxWidget::EditBoxWidget(const UnitRef& unit, const UnitTemplate& look, QWid
         // Each click steps the number by one within the spinner's range;
         // typing is not limited by it.
         spinner_ = new QWidget(parent);
+        spinner_->setAccessibleName(ToQString(Translate("EditBox", "增减")));
         auto* arrows = new QVBoxLayout(spinner_);
         arrows->setContentsMargins(0, 0, 0, 0);
         arrows->setSpacing(0);
         for (auto [arrow, delta] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
             auto* button = new QToolButton(spinner_);
             button->setArrowType(arrow);
+            button->setAccessibleName(
+                ToQString(delta > 0 ? Translate("EditBox", "加一") : Translate("EditBox", "减一")));
             button->setFocusPolicy(Qt::NoFocus);
             button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
             connect(button, &QToolButton::clicked, this, [this, delta = delta] { Step(delta); });

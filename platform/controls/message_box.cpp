@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/texts/translation.h"
 #include "platform/windows/qt_convert.h"
 
 namespace {
@@ -34,7 +35,8 @@ QMessageBox::Icon IconOf(int flags)
 
 int ShowMessage(const std::string& text, int flags, const std::string& title)
 {
-    QMessageBox box(IconOf(flags), ToQString(title), DisplayText(text));
+    const std::string shownTitle = title.empty() ? Translate("MessageBox", "信息：") : title;
+    QMessageBox box(IconOf(flags), ToQString(shownTitle), DisplayText(text));
     box.setWindowModality(Qt::ApplicationModal);
     const std::vector<Choice> choices = Buttons(flags);
     for (const auto& [button, result] : choices)

@@ -20,5 +20,6 @@ inline constexpr int Cancel = 1;
 }  // namespace mb_result
 
 // Shows a message box owned by no window and waits for the player's answer;
-// the other windows take no input meanwhile.
-int ShowMessage(const std::string& text, int flags = mb::Ok, const std::string& title = "信息：");
+// the other windows take no input meanwhile. Without a title it has the
+// standard one, "信息：".
+int ShowMessage(const std::string& text, int flags = mb::Ok, const std::string& title = {});

@@ -3,10 +3,18 @@
 
 #include <QPainter>
 
+#include "platform/controls/accessible_controls.h"
+#include "platform/windows/qt_convert.h"
+
 StatusBarWidget::StatusBarWidget(std::vector<int> partWidths, QWidget* parent)
     : QWidget(parent), widths_(std::move(partWidths)), texts_(widths_.size())
 {
     setAutoFillBackground(true);
+    for (std::size_t part = 0; part < widths_.size(); ++part) {
+        auto* reader = new QWidget(this);
+        reader->setAttribute(Qt::WA_TransparentForMouseEvents);
+        parts_.push_back(reader);
+    }
 }
 
 void StatusBarWidget::SetPartText(int part, const QString& text)
@@ -15,6 +23,13 @@ void StatusBarWidget::SetPartText(int part, const QString& text)
         return;
     texts_[part] = text;
     update(PartRect(part));
+    SetAccessibleTexts(parts_[part], FromQString(text), FromQString(parts_[part]->accessibleDescription()));
+}
+
+void StatusBarWidget::SetPartTitle(int part, const QString& title)
+{
+    if (part >= 0 && part < PartCount())
+        SetAccessibleTexts(parts_[part], FromQString(texts_[part]), FromQString(title));
 }
 
 QString StatusBarWidget::PartText(int part) const
@@ -30,6 +45,12 @@ QRect StatusBarWidget::PartRect(int part) const
     const bool last = part == PartCount() - 1;
     const int width = last ? std::max(0, this->width() - left) : widths_[part];
     return QRect(left, 0, width, height());
+}
+
+void StatusBarWidget::resizeEvent(QResizeEvent*)
+{
+    for (int part = 0; part < PartCount(); ++part)
+        parts_[part]->setGeometry(PartRect(part));
 }
 
 void StatusBarWidget::paintEvent(QPaintEvent*)

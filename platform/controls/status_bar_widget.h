@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A status bar of several parts, each a sunken panel with a line of text.
+// A status bar of several parts, each a sunken panel with a line of text. Each
+// part also has a widget of its own that paints nothing and takes no mouse,
+// through which a screen reader reads the part.
 #include <QWidget>
 #include <vector>
 
@@ -12,13 +14,17 @@ public:
     // Sets the text of a part; a part that does not exist is left alone.
     void SetPartText(int part, const QString& text);
     QString PartText(int part) const;
+    // What a screen reader says the part is.
+    void SetPartTitle(int part, const QString& title);
     // The rectangle of a part: the given widths left to right, the last one taking the rest.
     QRect PartRect(int part) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::vector<int> widths_;
     std::vector<QString> texts_;
+    std::vector<QWidget*> parts_;
 };

@@ -140,7 +140,12 @@ struct UnitTemplate {
     Bytes cursor;
     std::string tag;
 
-    std::string text;          // title, caption or content
+    std::string text;  // title, caption or content
+    // What a screen reader calls the unit, and what more it says of it. A
+    // label, a button or a window without a name of its own is called by its
+    // caption or title.
+    std::string accessibleName;
+    std::string accessibleDescription;
     std::optional<Font> font;  // none: the default interface font
     Colour textColour = 0;
     std::optional<Colour> backColour;  // none: the system colour of the kind

@@ -3,17 +3,17 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTranslator>
 #include <QWidget>
 #include <utility>
 #include <vector>
 
+#include "platform/controls/accessible_controls.h"
 #include "platform/sound/sound_player.h"
 #include "platform/system/fatal.h"
 #include "platform/system/program_identity.h"
+#include "platform/texts/translation.h"
 #include "platform/units/display_connection.h"
 #include "platform/windows/window_lifetime.h"
 
@@ -52,11 +52,8 @@ void InitialiseServices(int& argc, char** argv)
     for (const char* face : {"宋体", "SimSun"})
         QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
     QApplication::setQuitOnLastWindowClosed(false);
-    // The game speaks Chinese whatever the system's language, and so do Qt's
-    // own buttons and dialogs (确定, 取消, the colour dialog).
-    auto* translator = new QTranslator(application);
-    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    InstallPlayerLanguage();
+    InstallAccessibleControls();
 }
 
 void ShutdownServices()

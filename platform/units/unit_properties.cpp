@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/controls/accessible_controls.h"
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
@@ -186,6 +187,24 @@ void SetInterval(UnitRecord& unit, std::int32_t interval)
         unit.timer->start(interval);
 }
 
+bool IsAccessibleText(int number)
+{
+    return number == prop::AccessibleName.number || number == prop::AccessibleDescription.number;
+}
+
+PropertyValue GetAccessibleText(const UnitRecord& unit, int number)
+{
+    return number == prop::AccessibleName.number ? unit.data.accessibleName : unit.data.accessibleDescription;
+}
+
+void SetAccessibleText(UnitRecord& unit, int number, const PropertyValue& value)
+{
+    (number == prop::AccessibleName.number ? unit.data.accessibleName : unit.data.accessibleDescription) =
+        AsText(value);
+    if (unit.widget)
+        ShowAccessibleTexts(unit.widget, unit.data);
+}
+
 PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
 {
     const UnitTemplate& data = unit.data;
@@ -264,6 +283,8 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
     case UnitKind::Label:
         if (number == prop::Caption.number) {
             data.text = AsText(value);
+            if (unit.widget)
+                ShowAccessibleTexts(unit.widget, data);
             return Repaint(unit);
         }
         if (number == prop::LabelBorder.number) {
@@ -335,6 +356,8 @@ void CheckKind(const UnitRef& ref)
 // A unit without a record: a destroyed clone or an identifier the window never had.
 PropertyValue GetMissing(int number)
 {
+    if (IsAccessibleText(number))
+        return std::string();
     if (number < prop::Left.number || number > prop::Cursor.number)
         FatalStop(fault::NoNumber, fault::NoNativeWindowText);
     if (number == prop::Tag.number)
@@ -353,6 +376,8 @@ PropertyValue GetUnitProperty(std::int32_t windowId, std::int32_t unitId, int nu
         return GetMissing(number);
     if (unit->data.kind == UnitKind::menu)
         return GetMenuProperty(*unit, number);
+    if (IsAccessibleText(number))
+        return GetAccessibleText(*unit, number);
     if (number >= prop::Left.number && number <= prop::Cursor.number)
         return GetCommon(*unit, number);
     return GetOwn(*unit, number, element);
@@ -363,12 +388,14 @@ void SetUnitProperty(std::int32_t windowId, std::int32_t unitId, int number, int
     WindowRecord& window = LoadedWindow(windowId);
     UnitRecord* unit = FindUnit(window, unitId);
     if (!unit) {
-        if (number < prop::Left.number || number > prop::Cursor.number)
+        if ((number < prop::Left.number || number > prop::Cursor.number) && !IsAccessibleText(number))
             FatalStop(fault::NoNumber, fault::NoNativeWindowText);
         return;
     }
     if (unit->data.kind == UnitKind::menu)
         return SetMenuProperty(*unit, number, value);
+    if (IsAccessibleText(number))
+        return SetAccessibleText(*unit, number, value);
     if (number >= prop::Left.number && number <= prop::Cursor.number)
         return SetCommon(*unit, number, value);
     SetOwn(*unit, number, element, value);

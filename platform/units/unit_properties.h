@@ -48,6 +48,9 @@ inline constexpr CommonProperty<std::string, 4> Tag{};
 inline constexpr CommonProperty<bool, 5> Visible{};
 inline constexpr CommonProperty<bool, 6> Disabled{};
 inline constexpr CommonProperty<Bytes, 7> Cursor{};
+// What a screen reader calls the unit and says of it; a change is announced.
+inline constexpr CommonProperty<std::string, 40> AccessibleName{};
+inline constexpr CommonProperty<std::string, 41> AccessibleDescription{};
 // window
 inline constexpr Property<std::string, 8, UnitKind::window> Title{};
 inline constexpr Property<std::int32_t, 9, UnitKind::window> WindowBorder{};

@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <climits>
 
+#include "platform/controls/accessible_controls.h"
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
@@ -59,6 +60,7 @@ void ShowPlaced(UnitRecord& unit, QWidget* widget)
         SetControlRect(widget, data.rect);
     widget->setEnabled(!data.disabled);
     widget->setCursor(ToQCursor(data.cursor));
+    ShowAccessibleTexts(widget, data);
     widget->setVisible(data.visible);
 }
 
@@ -79,8 +81,11 @@ QWidget* CreateWidget(UnitRecord& unit, WindowWidget* window)
     }
     case UnitKind::StatusBar: {
         auto* bar = new StatusBarWidget(data.partWidths, window);
-        for (std::size_t part = 0; part < data.items.size(); ++part)
+        // The initial texts name the parts.
+        for (std::size_t part = 0; part < data.items.size(); ++part) {
             bar->SetPartText(int(part), ToQString(data.items[part]));
+            bar->SetPartTitle(int(part), ToQString(data.items[part]));
+        }
         UnitEventFilter::Attach(bar, ref, true);
         window->DockStatusBar(bar);
         return bar;
@@ -269,6 +274,7 @@ bool LoadWindow(const UnitRef& ref, std::optional<UnitRef> owner, bool modal)
     window->self->widget = widget;
     window->self->handle = NewHandle(widget);
     UnitEventFilter::Attach(widget, window->self->Ref(), true);
+    ShowAccessibleTexts(widget, source.self);
 
     Rect rect = source.self.rect;
     if (source.self.startPosition == start_position::Centred) {
@@ -527,6 +533,13 @@ void PopupMenu(const UnitRef& windowRef, const UnitRef& menuEntry, std::optional
     const std::optional<ScreenPoint> cursor = EventCursor();
     const QPoint at = cursor ? QPoint(cursor->x, cursor->y) : QCursor::pos();
     menu->popup(QPoint(x.value_or(at.x() + 3), y.value_or(at.y() + 3)));
+}
+
+void AnnounceUnit(const UnitRef& ref)
+{
+    UnitRecord& unit = CheckedUnit(ref);
+    if (unit.widget)
+        AnnounceWidget(unit.widget);
 }
 
 void SetStatusText(const StatusBarUnit& ref, int part, const std::string& text)

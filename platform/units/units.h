@@ -65,6 +65,9 @@ std::int32_t SendUnitMessage(const UnitRef& unit, std::int32_t message, std::int
 
 void PopupMenu(const UnitRef& window, const UnitRef& menuEntry, std::optional<std::int32_t> x = std::nullopt,
                std::optional<std::int32_t> y = std::nullopt);
+// Turns a screen reader's attention to the unit, which reads its name and
+// description as it would a control's that takes the focus.
+void AnnounceUnit(const UnitRef& unit);
 void SetStatusText(const StatusBarUnit& statusBar, int part, const std::string& text);
 
 // Reads a tag as atoi reads it (leading blanks, sign, digits), clamped to int32.

@@ -75,8 +75,9 @@ private slots:
             }
         }
         QCOMPARE(keys.size(), count);
-        // Four looks of five values each, three counts and the background order.
-        QCOMPARE(count, 4 * 5 + 4);
+        // Four looks of five values each, three counts, the background order
+        // and the three menu check marks.
+        QCOMPARE(count, 4 * 5 + 4 + 3);
     }
 
     void aMainPegOffTheBoardFallsBackToTheMiddle_data()

@@ -67,12 +67,13 @@ find_window() {
   return 1
 }
 
-# Starts the game from its own folder, so that what it writes lands there.
+# Starts the game from its own folder, so that what it writes lands there, and
+# finds its main window by a part of its title: GAME_TITLE, 汉诺塔 unless set.
 start_game() {
   cp "$GAME_BINARY" "$WORK/torvane"
   (cd "$WORK" && exec ./torvane >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
-  GAME_WINDOW=$(find_window --onlyvisible --name "汉诺塔") ||
+  GAME_WINDOW=$(find_window --onlyvisible --name "${GAME_TITLE:-汉诺塔}") ||
     fail "the main window did not appear"
 }
 

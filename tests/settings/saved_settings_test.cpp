@@ -92,9 +92,6 @@ QStringList TableLines()
             for (const StylePart& part : StyleParts)
                 lines << Text(setting.key) + Text(part.suffix);
             break;
-        case SettingKind::MenuCheck:
-            lines << QString::fromStdString(Get(AsUnit<UnitKind::menu>(setting.unit), prop::MenuCaption));
-            break;
         case SettingKind::WindowPlacement:
             lines << "位置"
                   << "左边"

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/controls/accessible_controls.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+
+#include "platform/controls/colour_picker_widget.h"
+#include "platform/controls/control_widgets.h"
+#include "platform/controls/label_widget.h"
+#include "platform/controls/status_bar_widget.h"
+#include "platform/windows/qt_convert.h"
+#include "platform/windows/window_widget.h"
+
+namespace {
+// A part of a status bar: its name is the text it shows, which it also offers
+// as text; its description says which part it is.
+class StatusPartAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StatusPartAccessible(QWidget* part) : QAccessibleWidget(part, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return Shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(Shown().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QString Shown() const { return widget()->accessibleName(); }
+};
+
+// A drop-down list called by its own name, where Qt on Linux calls it by the
+// entry shown; that entry is its value (and its name while it has none of its
+// own), and its one child is its list.
+class NamedComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboBoxAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value || (kind == QAccessible::Name && widget()->accessibleName().isEmpty()))
+            return Combo()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == Combo()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            Combo()->showPopup();
+    }
+
+private:
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* AccessibleControl(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return new NamedComboBoxAccessible(combo);
+    if (dynamic_cast<WindowWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (dynamic_cast<LabelWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StaticText);
+    if (dynamic_cast<ColourPickerWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Button);
+    if (dynamic_cast<StatusBarWidget*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (dynamic_cast<StatusBarWidget*>(widget->parentWidget()))
+        return new StatusPartAccessible(widget);
+    return nullptr;
+}
+}  // namespace
+
+void InstallAccessibleControls()
+{
+    QAccessible::installFactory(AccessibleControl);
+}
+
+void SetAccessibleTexts(QWidget* widget, const std::string& name, const std::string& description)
+{
+    const QString newName = DisplayText(name).trimmed();
+    const QString oldName = widget->accessibleName();
+    if (newName != oldName) {
+        widget->setAccessibleName(newName);
+        if (dynamic_cast<StatusBarWidget*>(widget->parentWidget())) {
+            QAccessibleTextUpdateEvent update(widget, 0, oldName, newName);
+            QAccessible::updateAccessibility(&update);
+        }
+    }
+    const QString newDescription = DisplayText(description).trimmed();
+    if (newDescription != widget->accessibleDescription())
+        widget->setAccessibleDescription(newDescription);
+}
+
+void ShowAccessibleTexts(QWidget* widget, const UnitTemplate& unit)
+{
+    const bool captioned = unit.kind == UnitKind::Label || unit.kind == UnitKind::Button;
+    const std::string& name = unit.accessibleName.empty() && captioned ? unit.text : unit.accessibleName;
+    SetAccessibleTexts(widget, name, unit.accessibleDescription);
+    // An edit box's own editor is what takes the keys, and so what a screen reader meets.
+    if (dynamic_cast<EditBoxWidget*>(widget)) {
+        for (QWidget* editor : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            SetAccessibleTexts(editor, name, unit.accessibleDescription);
+    }
+}
+
+void AnnounceWidget(QWidget* widget)
+{
+    QAccessibleEvent event(widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}

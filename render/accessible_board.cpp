@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/accessible_board.h"
+
+#include <vector>
+
+#include "core/board.h"
+#include "core/game_flow.h"
+#include "core/game_settings.h"
+#include "core/main_window_units.h"
+#include "platform/texts/translation.h"
+#include "platform/units/units.h"
+#include "render/scene_builder.h"
+
+namespace {
+std::int32_t DiskCountOn(std::int32_t peg)
+{
+    std::int32_t count = 0;
+    for (std::int32_t k = 1; k <= Pegs[peg].Slots.Size(); ++k)
+        count += IsOccupied(Pegs[peg].Slots[k]) ? 1 : 0;
+    return count;
+}
+
+std::string PegName(std::int32_t peg)
+{
+    std::string name = FillIn(Translate("Board", "%1 柱"), {PegLetter(peg)});
+    if (peg == GameSettings.MainPeg)
+        name += Translate("Board", "，主柱");
+    const std::int32_t count = DiskCountOn(peg);
+    if (count == 0)
+        return name + Translate("Board", "，空");
+    return name + TranslateCount("Board", "，%n 个盘", nullptr, count) +
+           FillIn(Translate("Board", "，顶上 %1 号盘"), {std::to_string(TopDisk(peg))});
+}
+
+// The disks of the peg from the bottom up: longest first, or in reverse mode shortest first.
+std::string PegDisks(std::int32_t peg)
+{
+    const std::int32_t slots = Pegs[peg].Slots.Size();
+    std::string disks;
+    for (std::int32_t i = 1; i <= slots; ++i) {
+        const std::int32_t k = ReverseMode ? i : slots + 1 - i;
+        if (IsOccupied(Pegs[peg].Slots[k]))
+            disks += (disks.empty() ? "" : " ") + std::to_string(k);
+    }
+    return disks.empty() ? std::string() : FillIn(Translate("Board", "从下到上：%1"), {disks});
+}
+
+std::string DiskName(std::int32_t disk, std::int32_t peg)
+{
+    const std::string number = std::to_string(disk);
+    const DiskLift& lift = Course.Lift;
+    if (lift.DragActive && lift.LiftedDisk == disk)
+        return FillIn(Translate("Board", "%1 号盘，从 %2 柱举起，在 %3 柱上方"),
+                      {number, PegLetter(lift.SourcePeg), PegLetter(lift.TargetPeg)});
+    return FillIn(Translate("Board", "%1 号盘，在 %2 柱"), {number, PegLetter(peg)});
+}
+}  // namespace
+
+void DescribeBoard()
+{
+    // The peg each disk lies on, from one pass over the board.
+    std::vector<std::int32_t> pegOf(std::size_t(BoardView.Disks.Size()) + 1, 0);
+    for (std::int32_t peg = 1; peg <= BoardView.Pegs.Size() && peg <= Pegs.Size(); ++peg) {
+        Set(PegLabel(peg), prop::AccessibleName, PegName(peg));
+        Set(PegLabel(peg), prop::AccessibleDescription, PegDisks(peg));
+        for (std::int32_t k = 1; k <= Pegs[peg].Slots.Size() && k <= BoardView.Disks.Size(); ++k) {
+            if (IsOccupied(Pegs[peg].Slots[k]))
+                pegOf[std::size_t(k)] = peg;
+        }
+    }
+    for (std::int32_t disk = 1; disk <= BoardView.Disks.Size(); ++disk)
+        Set(DiskLabel(disk), prop::AccessibleName, DiskName(disk, pegOf[std::size_t(disk)]));
+    Set(标签键盘列, prop::AccessibleName,
+        FillIn(Translate("Board", "键盘列：%1 柱"), {PegLetter(Course.KeyboardColumn)}));
+}
+
+void AnnounceKeyboardColumn()
+{
+    DescribeBoard();
+    if (Course.Lift.DragActive && Course.Lift.ByKeyboard)
+        AnnounceUnit(DiskLabel(Course.Lift.LiftedDisk));
+    else if (Course.KeyboardColumn >= 1 && Course.KeyboardColumn <= BoardView.Pegs.Size())
+        AnnounceUnit(PegLabel(Course.KeyboardColumn));
+}
