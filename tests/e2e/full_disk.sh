@@ -4,13 +4,7 @@
 # settings file stays byte for byte with nothing left beside it. Once there is
 # room again, the next close saves. The game runs from a small file system of
 # its own, mounted in a private mount namespace.
-if [ -z "${TORVANE_PRIVATE_MOUNTS:-}" ]; then
-  export TORVANE_PRIVATE_MOUNTS=1
-  if [ "$(id -u)" -eq 0 ]; then
-    exec unshare --mount --propagation private bash "$0" "$@"
-  fi
-  exec unshare --map-root-user --mount bash "$0" "$@"
-fi
+source "$(dirname "$0")/private_mounts.bash"
 source "$(dirname "$0")/xsession.bash"
 
 game_size=$(stat -c %s "$GAME_BINARY")

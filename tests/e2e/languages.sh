@@ -4,17 +4,12 @@
 # game's own Chinese for any other, C included; read through AT-SPI, after the
 # same moves in each: the tip, the steps, the menu and the settings dialog.
 # Whatever the language, the settings file it writes is the same to the byte.
-if [ -z "${TORVANE_PRIVATE_BUS:-}" ]; then
-  exec env TORVANE_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
+source "$(dirname "$0")/private_bus.bash"
 source "$(dirname "$0")/xsession.bash"
-tree() { /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" "$@"; }
 
 start_x
 start_window_manager
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-BUS_PID=$!
-trap 'kill "$BUS_PID" 2>/dev/null || true; cleanup' EXIT
+start_accessibility_bus
 # Only LANG changes from one run to the next. xdotool finds the main window by
 # the part of its title that every language writes alike, in ASCII.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL= LC_MESSAGES= GAME_TITLE=Torvane

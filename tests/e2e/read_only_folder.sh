@@ -6,13 +6,7 @@
 # file holds, and from then on that file is read. Restoring the defaults starts
 # the next instance from the defaults although the file beside the game stays.
 # The folder is made read-only by a bind mount in a private mount namespace.
-if [ -z "${TORVANE_PRIVATE_MOUNTS:-}" ]; then
-  export TORVANE_PRIVATE_MOUNTS=1
-  if [ "$(id -u)" -eq 0 ]; then
-    exec unshare --mount --propagation private bash "$0" "$@"
-  fi
-  exec unshare --map-root-user --mount bash "$0" "$@"
-fi
+source "$(dirname "$0")/private_mounts.bash"
 source "$(dirname "$0")/xsession.bash"
 
 game="$WORK/medium"

@@ -5,17 +5,12 @@
 # letter and disks; after a move by keys the new steps, tip and pegs, with the
 # changes announced; the pause cover announced; every control of the settings
 # dialog and the about window named; and nine in ten nodes of each window named.
-if [ -z "${TORVANE_PRIVATE_BUS:-}" ]; then
-  exec env TORVANE_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
-fi
+source "$(dirname "$0")/private_bus.bash"
 source "$(dirname "$0")/xsession.bash"
-tree() { /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" "$@"; }
 
 start_x
 start_window_manager
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-BUS_PID=$!
-trap 'kill "$BUS_PID" 2>/dev/null || true; cleanup' EXIT
+start_accessibility_bus
 # The game in the C locale, the tools matching its Chinese titles in UTF-8.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C LC_ALL= LC_MESSAGES= LC_CTYPE=C.UTF-8
 

@@ -270,3 +270,14 @@ set_clipboard() {
   done
   fail "the clipboard could not be set"
 }
+
+# The accessibility bus of the check's own D-Bus session (private_bus.bash),
+# ended with the check.
+start_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  BUS_PID=$!
+  trap 'kill "$BUS_PID" 2>/dev/null || true; cleanup' EXIT
+}
+
+# The game's accessible tree, read with pyatspi (accessible_tree.py).
+tree() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py" "$@"; }
