@@ -6,6 +6,7 @@
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "core/settings_table.h"
+#include "input/key_codes.h"
 #include "input/keyboard_play.h"
 #include "input/solver_help.h"
 #include "platform/controls/message_box.h"
@@ -15,18 +16,6 @@
 #include "platform/units/units.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
-
-namespace {
-namespace key {
-constexpr int Enter = 13;
-constexpr int Space = 32;
-constexpr int F1 = 112;
-constexpr int KeypadPlus = 107;
-constexpr int Minus = 189;
-constexpr int D = 'D';
-constexpr int H = 'H';
-}  // namespace key
-}  // namespace
 
 bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
 {

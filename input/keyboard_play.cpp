@@ -8,23 +8,13 @@
 #include "core/game_settings.h"
 #include "core/main_window_units.h"
 #include "input/drag.h"
+#include "input/key_codes.h"
 #include "platform/units/units.h"
 #include "render/accessible_board.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"
 
 namespace {
-namespace key {
-constexpr int Escape = 27;
-constexpr int Left = 37;
-constexpr int Up = 38;
-constexpr int Right = 39;
-constexpr int Down = 40;
-constexpr int A = 'A';
-constexpr int Z = 'Z';
-constexpr int Menu = 93;
-constexpr int F10 = 121;
-}  // namespace key
 
 bool MouseDragging()
 {
