@@ -23,15 +23,6 @@ std::int32_t CursorClientX()
     return CursorX() - ClientScreenLeft(主窗口);
 }
 
-// The lifted disk's centre follows the cursor sideways at its floating height.
-// It is at least a pixel in each direction, so a disk of a board too crowded
-// to show its disks still shows while it is carried.
-void FollowCursor()
-{
-    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
-    const std::int32_t width = std::max(Get(disk, prop::Width), 1);
-    MoveUnit(disk, std::int32_t(CursorClientX() - width * 0.5), DragTop, width, std::max(Get(disk, prop::Height), 1));
-}
 }  // namespace
 
 std::int32_t PegUnderCursor()
@@ -42,6 +33,13 @@ std::int32_t PegUnderCursor()
             return i;
     }
     return 0;
+}
+
+void FloatLiftedDisk(double centreX)
+{
+    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
+    const std::int32_t width = std::max(Get(disk, prop::Width), 1);
+    MoveUnit(disk, std::int32_t(centreX - width * 0.5), DragTop, width, std::max(Get(disk, prop::Height), 1));
 }
 
 std::int32_t FloatingTop(std::int32_t peg, std::int32_t disk)
@@ -58,7 +56,7 @@ void PickUpDisk()
         return;
     DragTop = FloatingTop(Course.Lift.SourcePeg, Course.Lift.LiftedDisk);
     CaptureMouse(UnitHandle(EventUnit()));
-    FollowCursor();
+    FloatLiftedDisk(CursorClientX());
     PlaceKeyboardMark();
 }
 
@@ -67,7 +65,7 @@ void DragMove()
     if (!Course.Lift.DragActive || Course.Lift.ByKeyboard)
         return;
     CarryDisk(PegUnderCursor());
-    FollowCursor();
+    FloatLiftedDisk(CursorClientX());
 }
 
 void DropDisk()

@@ -21,15 +21,10 @@ bool MouseDragging()
     return Course.Lift.DragActive && !Course.Lift.ByKeyboard;
 }
 
-// The disk lifted by a key floats at the lifted-disk height, centred over the
-// keyboard's column, at least a pixel each way.
+// The disk lifted by a key floats centred over the keyboard's column.
 void FloatOverColumn()
 {
-    const LabelUnit disk = DiskLabel(Course.Lift.LiftedDisk);
-    const std::int32_t width = std::max(Get(disk, prop::Width), 1);
-    const std::int32_t left =
-        std::int32_t((Course.KeyboardColumn - 1.0) * ColumnWidth + ColumnWidth / 2.0 - width / 2.0);
-    MoveUnit(disk, left, DragTop, width, std::max(Get(disk, prop::Height), 1));
+    FloatLiftedDisk((Course.KeyboardColumn - 1.0) * ColumnWidth + ColumnWidth / 2.0);
 }
 
 void PointAt(std::int32_t peg)
