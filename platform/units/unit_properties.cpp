@@ -199,8 +199,13 @@ PropertyValue GetAccessibleText(const UnitRecord& unit, int number)
 
 void SetAccessibleText(UnitRecord& unit, int number, const PropertyValue& value)
 {
-    (number == prop::AccessibleName.number ? unit.data.accessibleName : unit.data.accessibleDescription) =
-        AsText(value);
+    std::string& text =
+        number == prop::AccessibleName.number ? unit.data.accessibleName : unit.data.accessibleDescription;
+    // Every layout names the whole board again: only a text that changed reaches
+    // the widget and, through it, the screen reader.
+    if (text == AsText(value))
+        return;
+    text = AsText(value);
     if (unit.widget)
         ShowAccessibleTexts(unit.widget, unit.data);
 }
