@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Play without a mouse, by keys through XTEST under a window manager: letters
 # move disks (the board and the move record agree), Esc puts a disk lifted by
-# a key back and leaves the game open, Shift+F10 opens the menu, on a board
-# of 30 pegs the arrows reach peg AD, beyond the letters, and Ctrl+D plays the
-# default board to the end: the next level stands on the main peg with six
-# disks.
+# a key back and leaves the game open, Shift+F10 opens the menu, Ctrl+H and
+# the Menu key's 提示 show the same hint, on a board of 30 pegs the arrows
+# reach peg AD, beyond the letters, and Ctrl+D plays the default board to the
+# end: the next level stands on the main peg with six disks.
 source "$(dirname "$0")/xsession.bash"
 
 start_x
@@ -48,6 +48,31 @@ record=$(xclip -o -selection clipboard | tr -d '\r')
 [ "$record" = "$(printf 'B→A\nB→C')" ] || fail "the move record reads '$record'"
 xdotool key Escape
 sleep 0.3
+
+# The tip part of the status bar (right of the time's 100 and the steps' 50
+# pixels) as a screenshot, to see a hint arrive.
+tip_shot() {
+  import -window root "$WORK/screen.png"
+  convert "$WORK/screen.png" -crop "$((WIDTH - 160))x16+$((LEFT + 155))+$((TOP + HEIGHT - 18))" +repage "$1"
+}
+changed() { ! cmp -s <(convert "$1" txt:-) <(convert "$2" txt:-); }
+xdotool windowfocus --sync "$GAME_WINDOW"
+tip_shot "$WORK/tip0.png"
+keys ctrl+h
+tip_shot "$WORK/tip1.png"
+changed "$WORK/tip0.png" "$WORK/tip1.png" || fail "Ctrl+H showed no hint"
+# The Menu key, then the eleventh entry past the separators, 提示: the same hint.
+keys b
+tip_shot "$WORK/tip2.png"
+keys Escape Menu
+sleep 0.3
+for _ in $(seq 11); do xdotool key Down; done
+keys Return
+sleep 0.3
+tip_shot "$WORK/tip3.png"
+changed "$WORK/tip2.png" "$WORK/tip3.png" || fail "the Menu key and 提示 showed no hint"
+cmp -s <(convert "$WORK/tip1.png" txt:-) <(convert "$WORK/tip3.png" txt:-) ||
+  fail "the menu's hint differs from Ctrl+H's on the same board"
 close_game
 
 # Thirty pegs: Up lifts the top disk of the main peg A, 29 times Right carries
@@ -83,4 +108,4 @@ done
 ! disk_at 1 1 && ! disk_at 3 1 || fail "after Ctrl+D pegs A or C still hold disks"
 close_game
 [ "$(stored_value 横数)" = 6 ] || fail "the next level was stored with $(stored_value 横数) disks, not 6"
-echo "keyboard play: letters, Esc, Shift+F10, the arrows beyond Z and a demonstration to the next level"
+echo "keyboard play: letters, Esc, Shift+F10, Ctrl+H and the Menu key, the arrows beyond Z and a demonstration to the next level"
