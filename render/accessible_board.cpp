@@ -39,20 +39,28 @@ std::string PegDisks(std::int32_t peg)
     std::string disks;
     for (std::int32_t i = 1; i <= slots; ++i) {
         const std::int32_t k = ReverseMode ? i : slots + 1 - i;
-        if (IsOccupied(Pegs[peg].Slots[k]))
-            disks += (disks.empty() ? "" : " ") + std::to_string(k);
+        if (!IsOccupied(Pegs[peg].Slots[k]))
+            continue;
+        if (!disks.empty())
+            disks += ' ';
+        disks += std::to_string(k);
     }
     return disks.empty() ? std::string() : FillIn(Translate("Board", "从下到上：%1"), {disks});
 }
 
-std::string DiskName(std::int32_t disk, std::int32_t peg)
+// The two ways a disk is named, translated once for the whole board.
+struct DiskNames {
+    std::string lifted = Translate("Board", "%1 号盘，从 %2 柱举起，在 %3 柱上方");
+    std::string lying = Translate("Board", "%1 号盘，在 %2 柱");
+};
+
+std::string DiskName(const DiskNames& names, std::int32_t disk, std::int32_t peg)
 {
     const std::string number = std::to_string(disk);
     const DiskLift& lift = Course.Lift;
     if (lift.DragActive && lift.LiftedDisk == disk)
-        return FillIn(Translate("Board", "%1 号盘，从 %2 柱举起，在 %3 柱上方"),
-                      {number, PegLetter(lift.SourcePeg), PegLetter(lift.TargetPeg)});
-    return FillIn(Translate("Board", "%1 号盘，在 %2 柱"), {number, PegLetter(peg)});
+        return FillIn(names.lifted, {number, PegLetter(lift.SourcePeg), PegLetter(lift.TargetPeg)});
+    return FillIn(names.lying, {number, PegLetter(peg)});
 }
 }  // namespace
 
@@ -68,8 +76,9 @@ void DescribeBoard()
                 pegOf[std::size_t(k)] = peg;
         }
     }
+    const DiskNames names;
     for (std::int32_t disk = 1; disk <= BoardView.Disks.Size(); ++disk)
-        Set(DiskLabel(disk), prop::AccessibleName, DiskName(disk, pegOf[std::size_t(disk)]));
+        Set(DiskLabel(disk), prop::AccessibleName, DiskName(names, disk, pegOf[std::size_t(disk)]));
     Set(标签键盘列, prop::AccessibleName,
         FillIn(Translate("Board", "键盘列：%1 柱"), {PegLetter(Course.KeyboardColumn)}));
 }

@@ -78,9 +78,8 @@ QRect PaintOwnFrame(QPainter& painter, const QRect& whole, int width)
 }
 }  // namespace
 
-LabelWidget::LabelWidget(const UnitRef& unit, QWidget* parent) : QWidget(parent), unit_(unit)
+LabelWidget::LabelWidget(const UnitRef& unit, QWidget* parent) : PaintedByWindow(parent), unit_(unit)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void LabelWidget::PictureChanged()
@@ -88,7 +87,7 @@ void LabelWidget::PictureChanged()
     picture_ = QImage();
     pictureDecoded_ = false;
     cachedLook_.reset();
-    update();
+    RequestPaint();
 }
 
 Qt::Alignment CaptionAlignment(HAlign h, VAlign v)
@@ -168,7 +167,7 @@ void LabelWidget::Render(const Look& look)
     painter.drawText(client, flags, DisplayText(look.text));
 }
 
-void LabelWidget::paintEvent(QPaintEvent*)
+void LabelWidget::PaintOnWindow(QPainter& painter)
 {
     const UnitTemplate* record = StoredData(unit_);
     if (!record)
@@ -183,5 +182,5 @@ void LabelWidget::paintEvent(QPaintEvent*)
         cachedLook_ = look;
     }
     if (!cache_.isNull())
-        QPainter(this).drawPixmap(0, 0, cache_);
+        painter.drawPixmap(pos(), cache_);
 }

@@ -2,22 +2,21 @@
 #pragma once
 // A label: its picture (tiled from the top-left corner), gradient or
 // background inside its frame, then its caption in its font, colour and
-// alignment. Internal to platform/.
+// alignment. Its window paints it, from a picture of it kept until its look
+// changes. Internal to platform/.
 #include <QImage>
 #include <QPixmap>
-#include <QWidget>
 #include <optional>
 
 #include "platform/templates/window_template.h"
+#include "platform/windows/painted_by_window.h"
 
-class LabelWidget : public QWidget {
+class LabelWidget : public PaintedByWindow {
 public:
     LabelWidget(const UnitRef& unit, QWidget* parent);
 
     void PictureChanged();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    void PaintOnWindow(QPainter& painter) override;
 
 private:
     // Everything the painted result depends on; a change repaints the cache.

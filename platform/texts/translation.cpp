@@ -55,8 +55,17 @@ std::string TranslateCount(const char* context, const char* source, const char* 
 
 std::string FillIn(const std::string& text, std::initializer_list<std::string> arguments)
 {
-    QString filled = QString::fromStdString(text);
-    for (const std::string& argument : arguments)
-        filled = filled.arg(QString::fromStdString(argument));
-    return filled.toStdString();
+    // One pass, so that an argument holding "%2" stays as it is.
+    std::string filled;
+    filled.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t number = i + 1 < text.size() ? std::size_t(text[i + 1] - '0') : 0;
+        if (text[i] == '%' && number >= 1 && number <= arguments.size() && number <= 9) {
+            filled += arguments.begin()[number - 1];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
 }

@@ -22,6 +22,6 @@ std::string Translate(const char* context, const char* source);
 // The same for a text about `count` things: "%n" in it stands for the count,
 // and a translation may have a form for each grammatical number.
 std::string TranslateCount(const char* context, const char* source, const char* comment, int count);
-// `text` with %1, %2, … replaced by the arguments in turn; a translation can
+// `text` with %1 to %9 replaced by the arguments in turn; a translation can
 // put them in any order.
 std::string FillIn(const std::string& text, std::initializer_list<std::string> arguments);

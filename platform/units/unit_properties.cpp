@@ -60,7 +60,9 @@ std::int32_t& RectField(Rect& rect, int number)
 
 void Repaint(UnitRecord& unit)
 {
-    if (unit.widget)
+    if (auto* painted = dynamic_cast<PaintedByWindow*>(unit.widget.data()))
+        painted->RequestPaint();
+    else if (unit.widget)
         unit.widget->update();
 }
 

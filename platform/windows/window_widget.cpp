@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/system/first_paint.h"
+#include "platform/windows/painted_by_window.h"
 #include "platform/windows/pending_typing.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/unit_registry.h"
@@ -213,8 +214,15 @@ void WindowWidget::PictureChanged()
     update();
 }
 
-void WindowWidget::paintEvent(QPaintEvent*)
+void WindowWidget::UpdateChildArea(const QRect& area)
 {
+    pendingChildArea_ |= area;
+    update(pendingChildArea_);
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event)
+{
+    pendingChildArea_ = {};
     QPainter painter(this);
     QRect ring = rect();
     for (const Ring& drawn : drawnRings_) {
@@ -222,9 +230,12 @@ void WindowWidget::paintEvent(QPaintEvent*)
         ring.adjust(1, 1, -1, -1);
     }
     const QRect client = ClientRect();
+    painter.save();
     painter.setClipRect(client);
     painter.translate(client.topLeft());
     PaintClient(painter, client.size());
+    painter.restore();
+    PaintChildrenOfWindow(this, painter, event->rect());
     ReportFirstPaint();
 }
 

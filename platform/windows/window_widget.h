@@ -37,6 +37,10 @@ public:
     void FollowMouse(QPoint pressGlobal);
     // Shows the window minimised; its first showing starts it so.
     void ShowMinimised();
+    // Asks for `area` to be painted again, with what is still waiting to be
+    // painted, as one rectangle: a layout that moves a thousand children then
+    // leaves one rectangle to paint and show, not a region of a thousand.
+    void UpdateChildArea(const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +60,7 @@ private:
     void PaintClient(QPainter& painter, QSize client);
 
     UnitRef self_;
+    QRect pendingChildArea_;
     QWidget* statusBar_ = nullptr;
     WindowPicture picture_;
     std::vector<Ring> drawnRings_;

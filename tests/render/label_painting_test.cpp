@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 
 #include "platform/controls/gradient.h"
@@ -63,6 +65,22 @@ QImage Grab(const UnitRef& label, int width, int height)
 Colour PixelAt(const QImage& image, int x, int y)
 {
     return FromQColor(image.pixelColor(x, y));
+}
+
+// What the window shows once it has painted all that was asked of it, and
+// what it looks like painted afresh.
+std::pair<QImage, QImage> ShownAndFresh(const WindowUnit& window)
+{
+    QWidget* widget = WidgetOf(window);
+    if (!QTest::qWaitForWindowExposed(widget))
+        return {};
+    QCoreApplication::sendPostedEvents(widget, QEvent::UpdateRequest);
+    const QPoint origin = widget->mapToGlobal(QPoint());
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height())
+                             .toImage();
+    return {shown.convertToFormat(QImage::Format_RGB32),
+            widget->grab().toImage().convertToFormat(QImage::Format_RGB32)};
 }
 
 bool AllPixelsAre(const QImage& image, Colour colour)
@@ -301,6 +319,34 @@ private slots:
         QVERIFY(Grab(渐变标签, 60, 40) != captioned);
         Set(渐变标签, prop::Caption, "");
         QCOMPARE(Grab(渐变标签, 60, 40), first);
+    }
+
+    // The window paints its labels from the pictures they keep: after every
+    // change of look, place, size, visibility or order it shows exactly what a
+    // fresh painting shows, the earliest label of the template in front.
+    void theWindowShowsEveryChangeAsAFreshPaintingDoes()
+    {
+        Set(素标签, prop::Caption, "盘");
+        auto [shown, fresh] = ShownAndFresh(画窗);
+        QCOMPARE(shown, fresh);
+        for (int border = 0; border <= 6; ++border) {
+            for (int mode = 0; mode <= 8; ++mode) {
+                ApplyLook(渐变标签, border, mode, Red, Teal, Plum);
+                MoveUnit(渐变标签, 7 * mode, 11 * border, 40 + 9 * mode, 60 - 3 * border);
+                Set(素标签, prop::Visible, (border + mode) % 3 != 0);
+                std::tie(shown, fresh) = ShownAndFresh(画窗);
+                QCOMPARE(shown, fresh);
+            }
+        }
+        MoveUnit(素标签, 60, 70, std::nullopt, std::nullopt);
+        std::tie(shown, fresh) = ShownAndFresh(画窗);
+        QCOMPARE(shown, fresh);
+        Set(渐变标签, prop::GradientColour1, Teal);
+        std::tie(shown, fresh) = ShownAndFresh(画窗);
+        QCOMPARE(shown, fresh);
+        const QPoint overlap = WidgetOf(素标签)->geometry().topLeft() + QPoint(1, 1);
+        QCOMPARE(shown.pixelColor(overlap),
+                 WidgetOf(渐变标签)->grab().toImage().pixelColor(overlap - WidgetOf(渐变标签)->pos()));
     }
 };
 
