@@ -11,9 +11,11 @@
 #include "platform/units/test_window.h"
 #include "settings/settings_dialog_units.h"
 #include "settings/window_placement.h"
+#include "ui/about_window_template.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fixture.h"
 #include "ui/main_window_template.h"
+#include "ui/settings_dialog_template.h"
 
 namespace {
 Rect OuterRect()
@@ -101,6 +103,27 @@ private slots:
         QVERIFY(stack.indexOf(WidgetOf(标签暂停)) > stack.indexOf(WidgetOf(标签横)));
         QVERIFY(stack.indexOf(WidgetOf(标签横)) > stack.indexOf(WidgetOf(标签柱)));
         QVERIFY(stack.indexOf(WidgetOf(标签柱)) > stack.indexOf(WidgetOf(标签基)));
+    }
+
+    // A window paints its labels under its other controls: no label of the
+    // game's windows lies in front of a control it overlaps, where that would
+    // differ from the template's stacking, earliest in front.
+    void noLabelLiesInFrontOfAControlItOverlaps()
+    {
+        for (const WindowTemplate* window :
+             {&MainWindowTemplate(), &SettingsDialogTemplate(), &AboutWindowTemplate()}) {
+            const std::vector<UnitTemplate>& units = window->units;
+            for (std::size_t front = 0; front < units.size(); ++front) {
+                for (std::size_t back = front + 1; back < units.size(); ++back) {
+                    const Rect& a = units[front].rect;
+                    const Rect& b = units[back].rect;
+                    const bool overlap = a.left < b.left + b.width && b.left < a.left + a.width &&
+                                         a.top < b.top + b.height && b.top < a.top + a.height;
+                    QVERIFY2(!overlap || units[front].kind != UnitKind::Label || units[back].kind == UnitKind::Label,
+                             units[front].name.c_str());
+                }
+            }
+        }
     }
 
     void hasAThreePartStatusBarAlongTheBottom()
