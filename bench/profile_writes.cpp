@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A save of the game's settings: 32 profile writes into one small file, as
 // the settings store makes them. The game makes them as one edit: one read of
-// the file and one atomic replace of it. Write by write, as each write outside
-// a save is made, each may cost a read and a replace. The baseline does what
-// one write costs at most (read, write a temporary file beside it, sync,
-// rename), in the same run, on the same folder. The figures are medians over
-// the saves.
+// the file and one atomic replace of it. Write by write, as a write outside a
+// save is made, each costs a read and a replace. The baseline is what one
+// write costs: a read and an atomic replace (a temporary file beside it,
+// synced and renamed), in the same run, on the same folder. The figures are
+// medians over the saves.
 #include "platform/files/files.h"
 #include "platform/files/profile.h"
 #include "platform/files/profile_edit.h"
