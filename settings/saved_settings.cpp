@@ -136,9 +136,16 @@ void LoadSettings()
         Load(setting);
 }
 
+void WriteEverySetting()
+{
+    for (const Setting& setting : SettingsTable)
+        Save(setting);
+}
+
 void SaveSettings()
 {
     PreparePlayerFolders();
-    for (const Setting& setting : SettingsTable)
-        Save(setting);
+    SettingsStore.BeginBatch();
+    WriteEverySetting();
+    SettingsStore.CommitBatch();
 }

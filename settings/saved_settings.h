@@ -16,8 +16,10 @@ void OpenSettingsStore();
 // the four looks, the menu options, the background order and the main
 // window's placement. Missing or unreadable values keep their defaults.
 void LoadSettings();
-// Writes all of it back in the same order.
+// Writes all of it back in the same order, as one replace of the file.
 void SaveSettings();
+// The same writes, each a replace of the file of its own.
+void WriteEverySetting();
 
 // One look under the keys prefix + "颜色1", "颜色2", "颜色3", "渐变", "边框".
 // The label's look, when given, is the default; a stored colour of 0 keeps it.

@@ -29,6 +29,7 @@ std::string UnescapeNewlines(const std::string& text)
 
 void SettingsFile::Open(const std::string& path, const std::string& section, bool setSection)
 {
+    CommitWrites();
     path_ = path;
     origin_.clear();
     if (setSection)
@@ -37,6 +38,7 @@ void SettingsFile::Open(const std::string& path, const std::string& section, boo
 
 void SettingsFile::SetOrigin(const std::string& origin)
 {
+    CommitWrites();
     origin_ = origin;
 }
 
@@ -47,6 +49,7 @@ bool SettingsFile::ReadsOrigin() const
 
 void SettingsFile::Forget()
 {
+    CommitWrites();
     DeleteFileByName(path_);
     if (!ReadsOrigin() || !PathExists(origin_))
         return;
@@ -59,17 +62,38 @@ void SettingsFile::SetSection(const std::string& section)
     section_ = section;
 }
 
+void SettingsFile::BeginBatch()
+{
+    batching_ = true;
+}
+
+void SettingsFile::CommitBatch()
+{
+    batching_ = false;
+    CommitWrites();
+}
+
 // A failed write (a read-only folder, a full disk) leaves the file as it was;
 // the program goes on with the settings it holds.
+void SettingsFile::CommitWrites()
+{
+    if (edit_)
+        edit_->Commit();
+    edit_.reset();
+}
+
 void SettingsFile::WriteText(const std::string& key, const std::string& value)
 {
-    if (ReadsOrigin())
-        CopyProfile(origin_, path_);
-    WriteProfileText(path_, section_, key, EscapeNewlines(value));
+    if (!edit_)
+        edit_ = ReadsOrigin() ? ProfileEdit::CopyOf(origin_, path_) : ProfileEdit(path_);
+    edit_->Write(section_, key, EscapeNewlines(value));
+    if (!batching_)
+        CommitWrites();
 }
 
 std::string SettingsFile::ReadText(const std::string& key, const std::string& defaultText)
 {
+    CommitWrites();
     const std::string& file = ReadsOrigin() ? origin_ : path_;
     return UnescapeNewlines(ReadProfileText(file, section_, key, EscapeNewlines(defaultText)));
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "platform/files/profile_edit.h"
 #include "platform/templates/unit_ref.h"
 
 // A small store of typed values in one section of an INI file at a time.
@@ -21,6 +23,11 @@ public:
     // Clears the store for a start from the defaults: deletes its file, or
     // where an origin would then be read, leaves an empty file in its place.
     void Forget();
+    // The writes from BeginBatch to CommitBatch reach the file together, as
+    // one replace of it that leaves what they would leave one by one. A read,
+    // or a change of file, commits the writes before it first.
+    void BeginBatch();
+    void CommitBatch();
 
     void WriteNumber(const std::string& key, double value);
     double ReadNumber(const std::string& key, double defaultValue);
@@ -35,6 +42,7 @@ public:
 
 private:
     void WriteText(const std::string& key, const std::string& value);
+    void CommitWrites();
     std::string ReadText(const std::string& key, const std::string& defaultText);
     bool ReadsOrigin() const;
     void WriteTruth(const std::string& key, bool value);
@@ -43,6 +51,9 @@ private:
     std::string path_;
     std::string origin_;
     std::string section_;
+    // The writes not yet in the file, and whether more are to join them.
+    std::optional<ProfileEdit> edit_;
+    bool batching_ = false;
 };
 
 // The program's one store, opened on the settings file at start-up.

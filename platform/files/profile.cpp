@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/files/profile.h"
 
+#include "platform/files/profile_edit.h"
 #include "platform/files/profile_text.h"
 #include "platform/files/regular_file.h"
 #include "platform/texts/gbk.h"
 
-#include <unistd.h>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -42,17 +43,6 @@ std::string_view SkipLeadingControls(const std::string& text)
     return std::string_view(text).substr(i);
 }
 
-// The new text of the file, or nothing when the call changes nothing.
-std::optional<std::string> Updated(std::string_view text, const std::string& section,
-                                   const std::optional<std::string>& key, const std::optional<std::string>& value)
-{
-    if (!key)
-        return ProfileWithoutSection(text, section);
-    if (!value)
-        return ProfileWithoutKey(text, section, *key);
-    return ProfileWithValue(text, section, *key, *value);
-}
-
 }  // namespace
 
 std::string ReadProfileText(const std::string& file, const std::string& section, const std::string& key,
@@ -76,35 +66,6 @@ std::string ReadProfileText(const std::string& file, const std::string& section,
 bool WriteProfileText(const std::string& file, const std::string& section, std::optional<std::string> key,
                       std::optional<std::string> value)
 {
-    if (file.empty() || TrimProfileName(section).empty() || (key && TrimProfileName(*key).empty()))
-        return false;
-    const FileContent content = ReadRegularFile(file, ProfileSizeLimit);
-    if (content.state != FileState::Read && content.state != FileState::Missing)
-        return false;
-    // A read-only file stays as it is, although its folder may allow replacing it.
-    if (content.state == FileState::Read && ::access(file.c_str(), W_OK) != 0)
-        return false;
-
-    // Nothing is written unless every name and the value convert.
-    const std::optional<std::string> sectionName = TryUtf8ToGbk(section);
-    const std::optional<std::string> keyName = key ? TryUtf8ToGbk(*key) : std::nullopt;
-    const std::optional<std::string> valueText = value ? TryUtf8ToGbk(*value) : std::nullopt;
-    if (!sectionName || (key && !keyName) || (value && !valueText))
-        return false;
-
-    const std::optional<std::string> updated = Updated(content.bytes, *sectionName, keyName, valueText);
-    if (content.state == FileState::Missing) {
-        // Windows leaves an empty file behind even when there was nothing to remove.
-        return ReplaceFileContent(file, updated ? std::string_view(*updated) : std::string_view());
-    }
-    // A file that already holds the result is not rewritten.
-    if (!updated || *updated == content.bytes)
-        return true;
-    return ReplaceFileContent(file, *updated);
-}
-
-bool CopyProfile(const std::string& original, const std::string& copy)
-{
-    const FileContent content = ReadRegularFile(original, ProfileSizeLimit);
-    return content.state == FileState::Read && ReplaceFileContent(copy, content.bytes);
+    ProfileEdit edit(file);
+    return edit.Write(section, std::move(key), std::move(value)) && edit.Commit();
 }

@@ -35,8 +35,3 @@ std::string ReadProfileText(const std::string& file, const std::string& section,
 // place: a failed write returns false and leaves the old file as it was.
 bool WriteProfileText(const std::string& file, const std::string& section, std::optional<std::string> key,
                       std::optional<std::string> value);
-
-// Makes `copy` a copy of the profile `original`, byte for byte, replaced as a
-// write replaces it; false when the original is no regular file of at most
-// ProfileSizeLimit bytes or the copy cannot be written.
-bool CopyProfile(const std::string& original, const std::string& copy);

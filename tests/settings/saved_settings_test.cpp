@@ -20,9 +20,9 @@
 
 namespace {
 // The file as the game stores it: GBK with CRLF line ends.
-void WriteSettings(const std::string& text)
+void WriteSettings(const std::string& text, const std::string& path = TestSettingsPath())
 {
-    QFile file(QString::fromStdString(TestSettingsPath()));
+    QFile file(QString::fromStdString(path));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const std::string bytes = Utf8ToGbk(text);
     file.write(bytes.data(), qint64(bytes.size()));
@@ -112,6 +112,15 @@ QStringList StoredLines()
     for (const QString& line : QString::fromStdString(StoredBytes()).split("\r\n", Qt::SkipEmptyParts))
         lines << (line.startsWith('[') ? line : line.section('=', 0, 0));
     return lines;
+}
+
+// A file that holds every key of the table with a value no save writes.
+QString EveryKeyWithAnotherValue()
+{
+    QString text;
+    for (const QString& line : TableLines())
+        text += line + (line.startsWith('[') ? "\r\n" : "=x\r\n");
+    return text;
 }
 
 const ElementStyle TemplatePegs{16711935, 11823359, 16711935, 2, 0};
@@ -436,6 +445,61 @@ private slots:
         QCOMPARE(Get(主窗口, prop::Left), placed.left);
         QCOMPARE(Get(主窗口, prop::Top), placed.top);
         QVERIFY(placed.left >= 0 && placed.top >= 0);
+    }
+
+    void oneSaveLeavesWhatItsWritesLeave_data()
+    {
+        QTest::addColumn<QString>("start");  // null: no file
+        QTest::addColumn<bool>("fromOrigin");
+        const QString handEdited =
+            "; mine\r\n\r\n[其他]\r\n X = 1 \r\n\r\n [ 综合 ] ; counts\r\n  柱数 = 4 \r\n"
+            ";横数=0\r\n静音       (j)=真\r\n\r\n[tail]\r\ny=2";
+        QTest::newRow("first run") << QString() << false;
+        QTest::newRow("hand-edited") << handEdited << false;
+        QTest::newRow("every value changed") << EveryKeyWithAnotherValue() << false;
+        QTest::newRow("the file beside a game that cannot write its folder") << handEdited << true;
+    }
+
+    // A save is one replace of the file, which holds what its writes one by
+    // one leave.
+    void oneSaveLeavesWhatItsWritesLeave()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, fromOrigin);
+        Reopen();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(主窗口)));
+        QTemporaryDir folder;
+        const std::string origin = folder.filePath("origin.ini").toStdString();
+        if (fromOrigin)
+            SettingsStore.SetOrigin(origin);
+        const QString own = QString::fromStdString(TestSettingsPath());
+        const auto startOver = [&] {
+            QFile::remove(own);
+            if (!start.isNull())
+                WriteSettings(start.toStdString(), fromOrigin ? origin : TestSettingsPath());
+        };
+        startOver();
+        WriteEverySetting();
+        const std::string apart = StoredBytes();
+        QVERIFY(QFile::exists(own));
+        startOver();
+        SaveSettings();
+        QCOMPARE(StoredBytes(), apart);
+        if (fromOrigin)
+            QCOMPARE(ReadProfileText(origin, "综合", "柱数"), "4");
+    }
+
+    // A read between the writes of a batch finds them.
+    void aReadInABatchFindsItsWrites()
+    {
+        SettingsStore.SetSection("综合");
+        SettingsStore.BeginBatch();
+        SettingsStore.WriteNumber("横数", 8);
+        const double read = SettingsStore.ReadNumber("横数", 5);
+        SettingsStore.WriteNumber("柱数", 4);
+        SettingsStore.CommitBatch();
+        QCOMPARE(read, 8.0);
+        QCOMPARE(Stored("综合", "柱数"), "4");
     }
 
     void exitingSavesNothing()

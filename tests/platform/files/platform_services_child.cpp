@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A helper that the platform service tests start as a child process:
 //   touch FILE [WORD...]     writes the words, one a line, into FILE
-//   write-unprivileged FILE SECTION KEY VALUE
+//   write-unprivileged FILE SECTION KEY VALUE [KEY VALUE...]
 //                            gives up root rights, then writes the profile
-//                            value; exit code 0 when the write succeeded
+//                            values as one edit; exit code 0 when every
+//                            write succeeded
 //   write-forever FILE       sets the value of [s] k to KillValueA and
 //                            KillValueB in turn until it is killed
 #include "platform/files/kill_values.h"
 #include "platform/files/profile.h"
+#include "platform/files/profile_edit.h"
 
 #include <unistd.h>
 #include <cstdio>
@@ -24,11 +26,15 @@ int main(int argc, char** argv)
             std::fprintf(file, "%s\n", argv[i]);
         return std::fclose(file) == 0 ? 0 : 1;
     }
-    if (command == "write-unprivileged" && argc == 6) {
+    if (command == "write-unprivileged" && argc >= 6 && argc % 2 == 0) {
         // Root may write anywhere; the user "nobody" may not.
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             return 3;
-        return WriteProfileText(argv[2], argv[3], std::string(argv[4]), std::string(argv[5])) ? 0 : 1;
+        ProfileEdit edit(argv[2]);
+        bool written = true;
+        for (int i = 4; i < argc; i += 2)
+            written = edit.Write(argv[3], std::string(argv[i]), std::string(argv[i + 1])) && written;
+        return written && edit.Commit() ? 0 : 1;
     }
     if (command == "write-forever" && argc == 3) {
         for (bool first = true;; first = !first)

@@ -3,6 +3,7 @@
 // replaced in this program: a write, a sync or the opening of the text
 // conversion fails when a test arms it, and passes through otherwise.
 #include "platform/files/profile.h"
+#include "platform/files/profile_edit.h"
 #include "platform/texts/gbk.h"
 
 #include <QDir>
@@ -123,6 +124,23 @@ private slots:
         // The same write succeeds once the fault is gone.
         QVERIFY(WriteProfileText(path.toStdString(), "s", std::string("k"), std::string("new value")));
         QCOMPARE(ReadBytes(path), QByteArray("[s]\r\nk=new value\r\n"));
+    }
+
+    // A write that cannot be converted is passed over alone, in one edit as
+    // one by one.
+    void oneEditPassesOverAWriteWithoutConversion()
+    {
+        QTemporaryDir dir;
+        const std::string apart = dir.filePath(QStringLiteral("apart.ini")).toStdString();
+        ProfileEdit edit(dir.filePath(QStringLiteral("settings.ini")).toStdString());
+        for (const char* key : {"a", "b", "c"}) {
+            const ArmedFor armed(*key == 'b' ? Fault::NoConversion : Fault::None);
+            QCOMPARE(edit.Write("s", std::string(key), std::string("1")),
+                     WriteProfileText(apart, "s", std::string(key), std::string("1")));
+        }
+        QVERIFY(edit.Commit());
+        QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("settings.ini"))), QByteArray("[s]\r\na=1\r\nc=1\r\n"));
+        QCOMPARE(ReadBytes(QString::fromStdString(apart)), QByteArray("[s]\r\na=1\r\nc=1\r\n"));
     }
 
     // Without the conversion a read cannot find GBK names, so it gives the

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/files/profile.h"
+#include "platform/files/profile_edit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +58,13 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// The file's inode number, which a replace changes; 0 for no file.
+ino_t Inode(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Calls)
@@ -75,6 +83,8 @@ private slots:
     void reads();
     void writes_data();
     void writes();
+    void oneEdit_data();
+    void oneEdit();
     void roundTrip_data();
     void roundTrip();
     void valuesAreCut_data();
@@ -320,6 +330,57 @@ void ProfileTest::writes()
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
 }
 
+void ProfileTest::oneEdit_data()
+{
+    writes_data();
+    const QByteArray none;
+    const QByteArray noExpectation;
+    const QByteArray handEdited =
+        "; mine\r\n\r\n[Other]\r\n X = 1 \r\n\r\n[ Sec ]  ; counts\r\n  KEY = 4 \r\n;k=0\r\n"
+        "\r\n[tail]\r\ny=2";
+    const QByteArray nearLimit = "[s]\r\n" + QByteArray(int(ProfileSizeLimit) - 10 - 7, ';') + "\r\n";
+    QTest::newRow("hand-edited") << handEdited
+                                 << Calls{Set("sec", "key", "5"), Set("SEC", "new", "6"), Set("tail", "Y", "2"),
+                                          Set("new", "z", "7"),   DropKey("other", "x"),  Set("sec", "key", "8")}
+                                 << noExpectation;
+    QTest::newRow("blank names passed over")
+        << none << Calls{Set(" ", "a", "1"), Set("s", "\t", "2"), Set("s", "b", "3"), DropSection("  ")}
+        << noExpectation;
+    QTest::newRow("no file from writes passed over") << none << Calls{Set("s", " ", "1")} << noExpectation;
+    QTest::newRow("a result the file holds")
+        << QByteArray("[s]\r\na=1\r\n") << Calls{Set("s", "a", "2"), DropKey("s", "a"), Set("s", "a", "1")}
+        << noExpectation;
+    QTest::newRow("grown beyond the size limit")
+        << nearLimit << Calls{Set("s", "a", std::string(20, 'x')), Set("s", "b", "1"), DropSection("s")}
+        << noExpectation;
+    QTest::newRow("beyond the size limit")
+        << nearLimit + QByteArray(20, ';') << Calls{Set("s", "a", "1")} << noExpectation;
+}
+
+// The writes made as one edit leave the bytes they leave one by one, each
+// passed over where it alone would fail; a file that holds the result already
+// is not replaced.
+void ProfileTest::oneEdit()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(Calls, calls);
+    const QString apart = Path(QStringLiteral("apart.ini"));
+    if (!content.isNull()) {
+        WriteBytes(apart, content);
+        WriteBytes(Path(), content);
+    }
+    const ino_t before = Inode(Path());
+    ProfileEdit edit(Path().toStdString());
+    for (const Call& call : calls)
+        QCOMPARE(edit.Write(call.section, call.key, call.value),
+                 WriteProfileText(apart.toStdString(), call.section, call.key, call.value));
+    QVERIFY(edit.Commit());
+    QCOMPARE(QFile::exists(Path()), QFile::exists(apart));
+    QCOMPARE(ReadBytes(Path()), ReadBytes(apart));
+    if (!content.isNull() && ReadBytes(Path()) == content)
+        QCOMPARE(Inode(Path()), before);
+}
+
 void ProfileTest::roundTrip_data()
 {
     QTest::addColumn<QString>("section");
@@ -440,8 +501,8 @@ void ProfileTest::refusedWrites_data()
     QTest::newRow("writable, for comparison") << (listable | writable) << (readable | writable) << "new" << true;
 }
 
-// The write runs in a child process that gives up root rights first, since
-// permissions do not stop root.
+// Two writes of the key, made as one edit, run in a child process that gives
+// up root rights first, since permissions do not stop root.
 void ProfileTest::refusedWrites()
 {
     QFETCH(int, folderPermissions);
@@ -461,7 +522,8 @@ void ProfileTest::refusedWrites()
 
     QProcess child;
     child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/platform_services_child"),
-                {QStringLiteral("write-unprivileged"), file, QStringLiteral("s"), QStringLiteral("k"), value});
+                {QStringLiteral("write-unprivileged"), file, QStringLiteral("s"), QStringLiteral("k"),
+                 QStringLiteral("first"), QStringLiteral("k"), value});
     QVERIFY(child.waitForFinished());
     const int exitCode = child.exitCode();
     QVERIFY(QFile::setPermissions(folder, open));
