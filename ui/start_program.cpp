@@ -3,6 +3,7 @@
 
 #include "media/pictures.h"
 #include "media/sound_effects.h"
+#include "platform/system/first_paint.h"
 #include "platform/units/command_line.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/units.h"
@@ -20,7 +21,8 @@ int StartProgram(int& argc, char** argv)
     if (const std::optional<int> status = ReadCommandLine(argc, argv))
         return *status;
     InitialiseServices(argc, argv);
-    SetProgramIcon(ProgramIconPicture());
+    // Task bars and docks show the icon; the window's first frame does not.
+    AfterFirstFrame([] { SetProgramIcon(ProgramIconPicture()); });
     SoundEffects effects;
     SetEffectPlayer(&effects);
     OpenSettingsStore();

@@ -18,8 +18,6 @@
 namespace {
 // How often the output thread looks for voices whose data is used up.
 constexpr std::chrono::milliseconds PollInterval{4};
-// The longest the output thread waits for the first window's first frame.
-constexpr std::chrono::milliseconds FirstFrameWait{500};
 
 WindowLoadedQuery windowLoaded = nullptr;
 

@@ -19,7 +19,12 @@ while read -r name; do
   class=$(xprop -id "$GAME_WINDOW" WM_CLASS | sed -E 's/.*, "([^"]*)"$/\1/')
   [ "$class" = "$wm_class" ] || fail "$name's window has the class '$class', its desktop entry '$wm_class'"
   # The icons, each as width, height and its pixels: the first is square.
-  read -r width height _ <<<"$(xprop -id "$GAME_WINDOW" -notype 32c _NET_WM_ICON | sed -E 's/^[^=]*= //; s/,//g')"
+  # The icon follows the window's first frame, so it is waited for.
+  for _ in $(seq 50); do
+    read -r width height _ <<<"$(xprop -id "$GAME_WINDOW" -notype 32c _NET_WM_ICON | sed -E 's/^[^=]*= //; s/,//g')"
+    [[ "$width" =~ ^[0-9]+$ ]] && break
+    sleep 0.1
+  done
   [[ "$width" =~ ^[0-9]+$ ]] && [ "$width" -ge 16 ] && [ "$width" = "$height" ] ||
     fail "$name's window has no icon: $(xprop -id "$GAME_WINDOW" _NET_WM_ICON | cut -c1-80)"
   kill -KILL "$GAME_PID"
