@@ -62,10 +62,11 @@ std::string DiskName(const DiskNames& names, std::int32_t disk, std::int32_t peg
         return FillIn(names.lifted, {number, PegLetter(lift.SourcePeg), PegLetter(lift.TargetPeg)});
     return FillIn(names.lying, {number, PegLetter(peg)});
 }
-}  // namespace
 
-void DescribeBoard()
+void WriteDescriptions()
 {
+    if (!UnitExists(标签键盘列))
+        return;
     // The peg each disk lies on, from one pass over the board.
     std::vector<std::int32_t> pegOf(std::size_t(BoardView.Disks.Size()) + 1, 0);
     for (std::int32_t peg = 1; peg <= BoardView.Pegs.Size() && peg <= Pegs.Size(); ++peg) {
@@ -81,6 +82,17 @@ void DescribeBoard()
         Set(DiskLabel(disk), prop::AccessibleName, DiskName(names, disk, pegOf[std::size_t(disk)]));
     Set(标签键盘列, prop::AccessibleName,
         FillIn(Translate("Board", "键盘列：%1 柱"), {PegLetter(Course.KeyboardColumn)}));
+}
+}  // namespace
+
+void DescribeBoard()
+{
+    // Only a screen reader reads these texts: until one listens, a layout of a
+    // thousand disks writes none of them, and one that starts to listen later
+    // has the board described then.
+    static const bool observing = (WhenScreenReaderStarts(WriteDescriptions), true);
+    if (observing && ScreenReaderListening())
+        WriteDescriptions();
 }
 
 void AnnounceKeyboardColumn()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/units/units.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
@@ -540,6 +541,29 @@ void AnnounceUnit(const UnitRef& ref)
     UnitRecord& unit = CheckedUnit(ref);
     if (unit.widget)
         AnnounceWidget(unit.widget);
+}
+
+bool ScreenReaderListening()
+{
+    return QAccessible::isActive();
+}
+
+void WhenScreenReaderStarts(std::function<void()> task)
+{
+    class Observer : public QAccessible::ActivationObserver {
+    public:
+        explicit Observer(std::function<void()> task) : task_(std::move(task)) {}
+        void accessibilityActiveChanged(bool active) override
+        {
+            if (active)
+                task_();
+        }
+
+    private:
+        std::function<void()> task_;
+    };
+    // Qt keeps the observer for the program's life.
+    QAccessible::installActivationObserver(new Observer(std::move(task)));
 }
 
 void SetStatusText(const StatusBarUnit& ref, int part, const std::string& text)

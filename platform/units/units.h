@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -68,6 +69,12 @@ void PopupMenu(const UnitRef& window, const UnitRef& menuEntry, std::optional<st
 // Turns a screen reader's attention to the unit, which reads its name and
 // description as it would a control's that takes the focus.
 void AnnounceUnit(const UnitRef& unit);
+// Whether a screen reader or other assistive technology listens: until one
+// does, texts that only it reads need not be kept up to date.
+bool ScreenReaderListening();
+// Runs `task` each time a screen reader or other assistive technology starts
+// to listen, so that it finds such texts up to date.
+void WhenScreenReaderStarts(std::function<void()> task);
 void SetStatusText(const StatusBarUnit& statusBar, int part, const std::string& text);
 
 // Reads a tag as atoi reads it (leading blanks, sign, digits), clamped to int32.

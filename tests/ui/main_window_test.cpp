@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include "platform/files/profile.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/test_window.h"
+#include "render/scene_builder.h"
 #include "settings/settings_dialog_units.h"
 #include "settings/window_placement.h"
 #include "ui/about_window_template.h"
@@ -124,6 +126,19 @@ private slots:
                 }
             }
         }
+    }
+
+    // The board's spoken names are written only while a screen reader listens,
+    // and written at once when one starts to.
+    void aScreenReaderThatStartsLaterFindsTheBoardDescribed()
+    {
+        QVERIFY(!QAccessible::isActive());
+        QCOMPARE(WidgetOf(DiskLabel(1))->accessibleName(), WidgetOf(标签横)->accessibleName());
+        QAccessible::setActive(true);
+        const QString named = WidgetOf(DiskLabel(1))->accessibleName();
+        QAccessible::setActive(false);
+        // A new game stacks every disk on the main peg.
+        QCOMPARE(named, QString::fromUtf8("1 号盘，在 %1 柱").arg(QChar('A' + GameSettings.MainPeg - 1)));
     }
 
     void hasAThreePartStatusBarAlongTheBottom()
