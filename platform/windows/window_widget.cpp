@@ -104,6 +104,7 @@ void WindowWidget::SetDrawnFrame(std::vector<Ring> rings)
     const QPoint shift = QPoint(width, width) - QPoint(drawnFrame_.left(), drawnFrame_.top());
     drawnRings_ = std::move(rings);
     drawnFrame_ = QMargins(width, width, width, width);
+    stage_.Discard();
     // The controls keep their places in the client area.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child != statusBar_ && !child->isWindow())
@@ -214,16 +215,33 @@ void WindowWidget::PictureChanged()
     update();
 }
 
-void WindowWidget::UpdateChildArea(const QRect& area)
+void WindowWidget::ChildChanged(PaintedByWindow& child, const QRect& area, bool restacked)
 {
+    stage_.ChildChanged(child);
+    if (restacked)
+        stage_.Discard();
+    if (area.isEmpty())
+        return;
     pendingChildArea_ |= area;
     update(pendingChildArea_);
 }
 
-void WindowWidget::paintEvent(QPaintEvent* event)
+BackgroundLook WindowWidget::CurrentBackgroundLook()
 {
-    pendingChildArea_ = {};
-    QPainter painter(this);
+    BackgroundLook look{.size = size(), .ratio = devicePixelRatioF(), .rings = drawnRings_.size()};
+    const UnitTemplate* data = StoredData(self_);
+    look.back = (data && data->backColour ? ToQColor(*data->backColour) : palette().color(QPalette::Window)).rgb();
+    if (!data || data->picture.empty())
+        return look;
+    look.mode = data->pictureMode;
+    look.picture = data->pictureMode == picture_mode::Stretched
+                       ? picture_.Stretched(ClientRect().size() * look.ratio, look.ratio).cacheKey()
+                       : picture_.Image({}).cacheKey();
+    return look;
+}
+
+void WindowWidget::PaintBackground(QPainter& painter)
+{
     QRect ring = rect();
     for (const Ring& drawn : drawnRings_) {
         DrawRing(painter, ring, 1, drawn);
@@ -235,7 +253,14 @@ void WindowWidget::paintEvent(QPaintEvent* event)
     painter.translate(client.topLeft());
     PaintClient(painter, client.size());
     painter.restore();
-    PaintChildrenOfWindow(this, painter, event->rect());
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event)
+{
+    pendingChildArea_ = {};
+    QPainter painter(this);
+    stage_.Paint(*this, painter, event->rect(), CurrentBackgroundLook(),
+                 [this](QPainter& background) { PaintBackground(background); });
     ReportFirstPaint();
 }
 

@@ -11,6 +11,7 @@
 #include "platform/pictures/window_picture.h"
 #include "platform/templates/window_template.h"
 #include "platform/windows/frame_rings.h"
+#include "platform/windows/window_stage.h"
 
 class WindowWidget : public QWidget {
 public:
@@ -37,10 +38,11 @@ public:
     void FollowMouse(QPoint pressGlobal);
     // Shows the window minimised; its first showing starts it so.
     void ShowMinimised();
-    // Asks for `area` to be painted again, with what is still waiting to be
-    // painted, as one rectangle: a layout that moves a thousand children then
-    // leaves one rectangle to paint and show, not a region of a thousand.
-    void UpdateChildArea(const QRect& area);
+    // A child the window paints changed, and `area` needs painting again.
+    // What waits to be painted becomes one rectangle: a layout that moves a
+    // thousand children leaves one rectangle to paint and show, not a region
+    // of a thousand.
+    void ChildChanged(PaintedByWindow& child, const QRect& area, bool restacked);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,9 +60,12 @@ private:
     QMargins FrameMargins();
     void SetDrawnFrame(std::vector<Ring> rings);
     void PaintClient(QPainter& painter, QSize client);
+    void PaintBackground(QPainter& painter);
+    BackgroundLook CurrentBackgroundLook();
 
     UnitRef self_;
     QRect pendingChildArea_;
+    WindowStage stage_;
     QWidget* statusBar_ = nullptr;
     WindowPicture picture_;
     std::vector<Ring> drawnRings_;

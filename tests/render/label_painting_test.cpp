@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <functional>
 
 #include "platform/controls/gradient.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/test_window.h"
+#include "platform/windows/painted_by_window.h"
 #include "platform/windows/qt_convert.h"
 
 namespace {
@@ -68,8 +72,9 @@ Colour PixelAt(const QImage& image, int x, int y)
 }
 
 // What the window shows once it has painted all that was asked of it, and
-// what it looks like painted afresh.
-std::pair<QImage, QImage> ShownAndFresh(const WindowUnit& window)
+// what it should show: its background, a plain colour here, with every label
+// it paints painted on its own over it, back to front.
+std::pair<QImage, QImage> ShownAndFresh(const WindowUnit& window, const QColor& background)
 {
     QWidget* widget = WidgetOf(window);
     if (!QTest::qWaitForWindowExposed(widget))
@@ -79,8 +84,26 @@ std::pair<QImage, QImage> ShownAndFresh(const WindowUnit& window)
     const QImage shown = QGuiApplication::primaryScreen()
                              ->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height())
                              .toImage();
-    return {shown.convertToFormat(QImage::Format_RGB32),
-            widget->grab().toImage().convertToFormat(QImage::Format_RGB32)};
+    QImage fresh(widget->size(), QImage::Format_RGB32);
+    fresh.fill(background);
+    QPainter painter(&fresh);
+    for (QObject* child : widget->children()) {
+        auto* label = dynamic_cast<PaintedByWindow*>(child);
+        if (label && !label->isHidden())
+            painter.drawPixmap(label->pos(), label->grab());
+    }
+    return {shown.convertToFormat(QImage::Format_RGB32), fresh};
+}
+
+// A picture of one colour that covers the window.
+Bytes PngOf(const QColor& colour)
+{
+    QImage image(420, 320, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return Bytes(buffer.data().begin(), buffer.data().end());
 }
 
 bool AllPixelsAre(const QImage& image, Colour colour)
@@ -326,27 +349,48 @@ private slots:
     // fresh painting shows, the earliest label of the template in front.
     void theWindowShowsEveryChangeAsAFreshPaintingDoes()
     {
+        QColor back = WidgetOf(画窗)->palette().color(QPalette::Window);
         Set(素标签, prop::Caption, "盘");
-        auto [shown, fresh] = ShownAndFresh(画窗);
+        auto [shown, fresh] = ShownAndFresh(画窗, back);
         QCOMPARE(shown, fresh);
         for (int border = 0; border <= 6; ++border) {
             for (int mode = 0; mode <= 8; ++mode) {
                 ApplyLook(渐变标签, border, mode, Red, Teal, Plum);
                 MoveUnit(渐变标签, 7 * mode, 11 * border, 40 + 9 * mode, 60 - 3 * border);
                 Set(素标签, prop::Visible, (border + mode) % 3 != 0);
-                std::tie(shown, fresh) = ShownAndFresh(画窗);
+                std::tie(shown, fresh) = ShownAndFresh(画窗, back);
                 QCOMPARE(shown, fresh);
             }
         }
         MoveUnit(素标签, 60, 70, std::nullopt, std::nullopt);
-        std::tie(shown, fresh) = ShownAndFresh(画窗);
+        std::tie(shown, fresh) = ShownAndFresh(画窗, back);
         QCOMPARE(shown, fresh);
         Set(渐变标签, prop::GradientColour1, Teal);
-        std::tie(shown, fresh) = ShownAndFresh(画窗);
+        std::tie(shown, fresh) = ShownAndFresh(画窗, back);
         QCOMPARE(shown, fresh);
+        // Labels that stop changing join the picture the window keeps of its
+        // background; a change to one of them still shows at once.
+        const auto settleThen = [&](const std::function<void()>& change) {
+            for (int paint = 0; paint < 12; ++paint) {
+                WidgetOf(画窗)->update();
+                ShownAndFresh(画窗, back);
+            }
+            change();
+            std::tie(shown, fresh) = ShownAndFresh(画窗, back);
+            QCOMPARE(shown, fresh);
+        };
+        settleThen([] { Set(渐变标签, prop::GradientColour2, Red); });
+        settleThen([] { MoveUnit(渐变标签, 50, 60, std::nullopt, std::nullopt); });
+        settleThen([] { Set(素标签, prop::Visible, false); });
+        settleThen([] { Set(素标签, prop::Visible, true); });
+        settleThen([&] {
+            back = Qt::darkCyan;
+            Set(画窗, prop::WindowPicture, PngOf(back));
+        });
         const QPoint overlap = WidgetOf(素标签)->geometry().topLeft() + QPoint(1, 1);
         QCOMPARE(shown.pixelColor(overlap),
                  WidgetOf(渐变标签)->grab().toImage().pixelColor(overlap - WidgetOf(渐变标签)->pos()));
+        settleThen([] { DestroyUnit(渐变标签); });
     }
 };
 
