@@ -176,7 +176,8 @@ std::string Svg(const std::vector<Shape>& shapes)
     std::string defs, body;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const Shape& s = shapes[i];
-        const std::string id = "g" + std::to_string(i);
+        std::string id = std::to_string(i);
+        id.insert(id.begin(), 'g');
         char line[512];
         std::snprintf(line, sizeof line,
                       "    <linearGradient id=\"%s\" x1=\"0\" y1=\"0\" x2=\"%d\" y2=\"%d\">\n"
