@@ -8,6 +8,10 @@
 #include <QWidget>
 #include <utility>
 #include <vector>
+#ifdef TORVANE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#include <thread>
+#endif
 
 #include "platform/controls/accessible_controls.h"
 #include "platform/sound/sound_player.h"
@@ -21,6 +25,20 @@ namespace {
 // Deleted by ShutdownServices only: at static destruction it would outlive
 // the window system's own state.
 QApplication* application = nullptr;
+
+// Reading the font configuration takes a good part of the time to the first
+// frame and needs nothing from the display, so it runs while the display is
+// connected; Qt then finds it read.
+void ConnectWhileReadingFonts(int& argc, char** argv)
+{
+#ifdef TORVANE_FONTCONFIG
+    std::thread fonts([] { FcInit(); });
+    application = ConnectToDisplay(argc, argv);
+    fonts.join();
+#else
+    application = ConnectToDisplay(argc, argv);
+#endif
+}
 
 bool ShowFatalStop(const std::string& text)
 {
@@ -47,7 +65,7 @@ void InitialiseServices(int& argc, char** argv)
     // is called, and on Wayland its application id names its desktop entry.
     QCoreApplication::setApplicationName(QString::fromLatin1(ProgramName()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramId()));
-    application = ConnectToDisplay(argc, argv);
+    ConnectWhileReadingFonts(argc, argv);
     // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
     for (const char* face : {"宋体", "SimSun"})
         QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
