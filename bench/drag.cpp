@@ -60,8 +60,7 @@ int main(int argc, char** argv)
     for (int round = 0; round < Rounds; ++round) {
         QElapsedTimer clock;
         clock.start();
-        MainWidget()->repaint();
-        QGuiApplication::sync();
+        RepaintShown();
         repaint.push_back(Ms(clock));
 
         const QPoint press(ColumnWidth / 2, Get(标签基, prop::Top) - 5);

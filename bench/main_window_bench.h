@@ -3,6 +3,7 @@
 // What the benchmarks of the main window share: the window opened at
 // 1920 × 1080 and the median of a set of timings.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -26,6 +27,14 @@ inline void OpenMainWindowFullHd()
     LoadWindow(主窗口);
     MainWidget()->resize(1920, 1080);
     QApplication::processEvents();
+}
+
+// Repaints the whole window and waits until the display has the frame: under
+// X11, a round trip to the server after the repaint.
+inline void RepaintShown()
+{
+    MainWidget()->repaint();
+    QGuiApplication::sync();
 }
 
 inline double Median(std::vector<double> values)

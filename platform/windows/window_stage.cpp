@@ -25,11 +25,16 @@ void WindowStage::ChildChanged(PaintedByWindow& child)
         valid_ = false;
 }
 
+bool WindowStage::Settled(const PaintedByWindow& child) const
+{
+    return paints_ - child.lastChange > SettledAfterPaints;
+}
+
 bool WindowStage::CanGrow(QWidget& window) const
 {
     for (QObject* child : window.children()) {
         if (PaintedByWindow* painted = Painted(child); painted && !painted->staged)
-            return paints_ - painted->lastChange > SettledAfterPaints;
+            return Settled(*painted);
     }
     return false;
 }
@@ -47,7 +52,7 @@ void WindowStage::Build(QWidget& window, const BackgroundLook& look,
         PaintedByWindow* painted = Painted(child);
         if (!painted)
             continue;
-        settled = settled && paints_ - painted->lastChange > SettledAfterPaints;
+        settled = settled && Settled(*painted);
         painted->staged = settled;
         if (settled && !painted->isHidden())
             painted->PaintOnWindow(painter);

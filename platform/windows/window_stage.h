@@ -40,6 +40,7 @@ public:
 
 private:
     void Build(QWidget& window, const BackgroundLook& look, const std::function<void(QPainter&)>& paintBackground);
+    bool Settled(const PaintedByWindow& child) const;
     bool CanGrow(QWidget& window) const;
 
     QPixmap picture_;
