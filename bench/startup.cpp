@@ -65,9 +65,10 @@ int RunBaseline(int argc, char** argv, bool withText)
 }
 
 // The game sees the command line a player gives it: the program name alone.
+// It reports its first frame once the frame is whole and sent to the screen.
 int RunGame(char** argv)
 {
-    OnFirstPaint(ReportPainted);
+    OnFirstPaint(SayPainted);
     int argc = 1;
     return StartProgram(argc, argv);
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's background picture: decoded once on a worker thread as soon as it
-// is set (at the size the window needs), scaled once per client size.
+// is set (at the size the window needs), scaled once per client size. A
+// stretched picture is also scaled there to the size it was set for, which is
+// the size of the window's first frame.
 #include <QImage>
 #include <QPixmap>
 #include <future>
@@ -19,9 +21,16 @@ public:
     const QPixmap& Stretched(QSize size, qreal devicePixelRatio);
 
 private:
+    struct Decoded {
+        QImage image;
+        QImage stretched;
+    };
+
     Bytes bytes_;
-    std::future<QImage> pending_;
+    std::future<Decoded> pending_;
     QImage image_;
     QSize decodedFor_;
+    // The picture stretched to decodedFor_ on the worker, until it is shown.
+    QImage stretchedAhead_;
     QPixmap stretched_;
 };

@@ -5,7 +5,8 @@
 
 // Lets a benchmark learn when the first window has painted its first frame.
 void OnFirstPaint(std::function<void()> callback);
-// Called by every window paint; runs the callback once.
+// Called once a window's frame is whole and sent to the screen; runs the
+// callback once.
 void ReportFirstPaint();
 // Whether a window has painted its first frame yet; safe from any thread.
 bool FirstPaintDone();

@@ -261,7 +261,10 @@ void WindowWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     stage_.Paint(*this, painter, event->rect(), CurrentBackgroundLook(),
                  [this](QPainter& background) { PaintBackground(background); });
-    ReportFirstPaint();
+    // The frame is whole, its other controls painted and all of it sent to
+    // the screen, once this paint returns to the event loop.
+    if (!FirstPaintDone())
+        QTimer::singleShot(0, this, ReportFirstPaint);
 }
 
 void WindowWidget::PaintClient(QPainter& painter, QSize client)

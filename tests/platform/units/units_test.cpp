@@ -10,6 +10,7 @@
 
 #include "platform/controls/status_bar_widget.h"
 #include "platform/pictures/picture.h"
+#include "platform/system/first_paint.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/test_window.h"
 #include "platform/windows/qt_convert.h"
@@ -21,12 +22,14 @@ class Counter : public QObject {
 public:
     int moves = 0;
     int resizes = 0;
+    int paints = 0;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         moves += event->type() == QEvent::Move;
         resizes += event->type() == QEvent::Resize;
+        paints += event->type() == QEvent::Paint;
         return false;
     }
 };
@@ -98,6 +101,17 @@ private slots:
     {
         RegisterWindowTemplate(AnchorWindow());
         RegisterWindowTemplate(TestWindow());
+        // The process's first frame is told once it is whole: the window's
+        // other controls, its status bar here, paint after the window itself.
+        QVERIFY(LoadWindow(测试窗口));
+        Counter bar;
+        WidgetOf(状态条1)->installEventFilter(&bar);
+        int barPaintsAtFirstFrame = -1;
+        OnFirstPaint([&] { barPaintsAtFirstFrame = bar.paints; });
+        QTRY_VERIFY(FirstPaintDone());
+        OnFirstPaint(nullptr);
+        QCOMPARE(barPaintsAtFirstFrame, 1);
+        WidgetOf(状态条1)->removeEventFilter(&bar);
         QVERIFY(LoadWindow(锚窗口));
     }
 
