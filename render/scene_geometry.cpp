@@ -39,9 +39,11 @@ std::optional<std::int32_t> StackDisks(const SceneInput& input, const Peg& peg, 
 {
     std::optional<std::int32_t> disk1Width;
     std::int32_t y = scene.Base.top;
+    // A board of many pegs has most slots of each peg empty: they are passed over unchecked.
+    const std::span<const DiskRef> slots = peg.Slots.First(input.diskCount);
     for (std::int32_t step = 0; step < input.diskCount; ++step) {
         const std::int32_t k = input.reverse ? step + 1 : input.diskCount - step;
-        if (!IsOccupied(peg.Slots[k]))
+        if (!IsOccupied(slots[std::size_t(k - 1)]))
             continue;
         Rect disk;
         disk.height = BoundedExtent(scene.DiskHeight);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/system/fatal.h"
@@ -18,6 +20,13 @@ public:
 
     T& operator[](std::int32_t index) { return items_[Offset(index)]; }
     const T& operator[](std::int32_t index) const { return items_[Offset(index)]; }
+    // Items 1 to `count`, checked once, for a loop that then needs no index checks.
+    std::span<const T> First(std::int32_t count) const
+    {
+        if (count > Size())
+            FatalStop(fault::IndexAboveSize, fault::IndexAboveSizeText);
+        return std::span<const T>(items_).first(std::size_t(std::max(count, 0)));
+    }
 
 private:
     std::size_t Offset(std::int32_t index) const

@@ -11,8 +11,12 @@ PaintedByWindow::PaintedByWindow(QWidget* window) : QWidget(window)
 {
     // Qt paints no child whose updates are off; the window paints it instead.
     // Such a child must not be opaque either, or Qt would leave its area out
-    // of the window's painting.
+    // of the window's painting. Nor does Qt keep account of the screen area
+    // such a child covers: a move then costs Qt no region work, which for the
+    // thousand disks of a large board was most of a layout. The window is
+    // told of every change instead (event below).
     setUpdatesEnabled(false);
+    setAttribute(Qt::WA_DontShowOnScreen);
     Changed({}, true);
 }
 

@@ -220,7 +220,8 @@ void WindowWidget::ChildChanged(PaintedByWindow& child, const QRect& area, bool 
     stage_.ChildChanged(child);
     if (restacked)
         stage_.Discard();
-    if (area.isEmpty())
+    // What a layout asks for becomes one rectangle, asked for again only when it grows.
+    if (area.isEmpty() || pendingChildArea_.contains(area))
         return;
     pendingChildArea_ |= area;
     update(pendingChildArea_);

@@ -38,6 +38,8 @@ int main(int argc, char** argv)
         return pegs[4];
     if (fault == "index-below")
         return pegs[0];
+    if (fault == "span-above")
+        return int(pegs.First(4).size());
     if (fault == "unloaded-window")
         return Get(标签甲, prop::Left);
     LoadWindow(测试窗口);

@@ -24,6 +24,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("index above the size") << "index-above"
                                               << "错误代码：1\n\n错误信息：数组成员引用下标超出定义范围";
+        QTest::newRow("items past the size") << "span-above"
+                                             << "错误代码：1\n\n错误信息：数组成员引用下标超出定义范围";
         QTest::newRow("index below one") << "index-below"
                                          << "错误代码：4\n\n错误信息：数组成员引用下标必须大于等于1";
         QTest::newRow("unit of another kind") << "wrong-kind"
