@@ -24,6 +24,8 @@ void RecordMove(std::int32_t source, std::int32_t target)
 
 bool LiftDisk(std::int32_t peg)
 {
+    if (GamePaused())
+        return false;
     DiskLift& lift = Course.Lift;
     lift.SourcePeg = peg;
     if (peg == 0 || TopDisk(peg) == 0)

@@ -7,7 +7,7 @@
 
 // Lifts the top disk of `peg` (0 for none): starts the clock on the game's
 // first lift and plays the pick-up sound. False, and nothing happens, when the
-// peg holds no disk.
+// peg holds no disk or the game is paused.
 bool LiftDisk(std::int32_t peg);
 // The lifted disk comes over `peg` (0 for none): the tip names the source and
 // that peg when it differs from the last one.

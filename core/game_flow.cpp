@@ -134,3 +134,9 @@ void TogglePause()
         RunClock(true);
     }
 }
+
+bool GamePaused()
+{
+    // Only a game whose clock has ticked pauses; a stopped clock is then the cover's.
+    return Course.ElapsedSeconds != 0 && !Course.ClockRunning;
+}

@@ -57,3 +57,6 @@ void ClockTick();
 // peg is full; a drop on the main peg counts nothing and may spin in place.
 void SettleDrop(std::int32_t targetPeg, bool legal);
 void TogglePause();
+// Paused: the cover hides the board and the clock stands still. Nothing
+// moves then, whatever asks: no lift, no hint, no demonstration.
+bool GamePaused();

@@ -122,8 +122,9 @@ bool PlayByKeyboard(int keyCode, int modifiers)
     const bool letter = keyCode >= key::A && keyCode <= key::Z;
     if (modifiers != 0 || !(letter || IsArrow(keyCode)))
         return false;
-    // The mouse's drag keeps its disk until the release.
-    if (MouseDragging())
+    // The mouse's drag keeps its disk until the release; behind the pause
+    // cover the column stays where it was, as the disks do.
+    if (MouseDragging() || GamePaused())
         return true;
     if (letter) {
         PlayLetter(keyCode);

@@ -20,6 +20,8 @@ bool stepping = false;
 
 void ShowHint()
 {
+    if (GamePaused())
+        return;
     const std::string hint = HintText(PlanFromBoard());
     if (!hint.empty())
         SetStatusText(状态条, status_part::Tip, hint);
@@ -28,7 +30,7 @@ void ShowHint()
 void StartDemonstration()
 {
     EndKeyboardLift();
-    if (Course.Lift.DragActive)
+    if (Course.Lift.DragActive || GamePaused())
         return;
     running = true;
     demonstratedGame = Course.GameNumber;
@@ -50,7 +52,8 @@ void DemonstrationStep()
 {
     if (!running || stepping)
         return;
-    if (Course.GameNumber != demonstratedGame || Course.Lift.DragActive)
+    // Paused from the menu, which no key reaches, the game ends it at the next tick.
+    if (Course.GameNumber != demonstratedGame || Course.Lift.DragActive || GamePaused())
         return StopDemonstration();
     const SolverPlan plan = PlanFromBoard();
     if (!plan.NextMove)

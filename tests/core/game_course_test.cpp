@@ -262,6 +262,31 @@ private slots:
         QCOMPARE(Course.ElapsedSeconds, 1);
     }
 
+    // Behind the cover no way of moving lifts a disk; going on, they all do again.
+    void nothingMovesWhilePaused()
+    {
+        Move(1, 2);
+        ClockTick();
+        TogglePause();
+        QVERIFY(GamePaused());
+        const std::string record = Course.MoveRecord;
+        const QString tip = view.status[2];
+        for (int peg = 0; peg <= 4; ++peg) {
+            QVERIFY(!LiftDisk(peg));
+            CarryDisk(3);
+            PutDownDisk(3);
+        }
+        QCOMPARE(TopDisk(1), 2);
+        QCOMPARE(TopDisk(3), 0);
+        QCOMPARE(Course.MoveRecord, record);
+        QCOMPARE(Course.StepCount, 1);
+        QCOMPARE(view.status[2], tip);
+        TogglePause();
+        QVERIFY(!GamePaused());
+        Move(1, 3);
+        QCOMPARE(Course.StepCount, 2);
+    }
+
     void mutedEffectsAreStillAskedFor()
     {
         Course.MuteSounds = true;

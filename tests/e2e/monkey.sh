@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The monkey test: random presses, drags, double-clicks, keys and menu entries
-# on the real executable in Xvfb under openbox, for the minutes given, the game
-# started again whenever it ends. Reports crashes, sanitizer reports, hangs (no
+# The monkey test: random presses, drags, double-clicks, keys, play by keys
+# (letters, arrows, hints, demonstrations) and menu entries on the real
+# executable in Xvfb under openbox, for the minutes given, the game started
+# again whenever it ends. Reports crashes, sanitizer reports, hangs (no
 # answer to the window manager's _NET_WM_PING within 5 s, asked every 3 s) and
 # the game's memory (RSS) every 10 s. The seed makes the actions repeatable.
 # Usage: monkey.sh GAME_BINARY [MINUTES] [SEED]
@@ -146,14 +147,103 @@ window_point() {
 }
 
 KEYS=(Return ctrl+Return space F1 ctrl+KP_Add ctrl+KP_Subtract shift+KP_Add shift+KP_Subtract
-      alt+KP_Add alt+KP_Subtract minus ctrl+minus Tab Up Down Left Right 1 5 9 0 BackSpace Return space)
+      alt+KP_Add alt+KP_Subtract minus ctrl+minus Tab Up Down Left Right 1 5 9 0 BackSpace Return space ctrl+h)
+
+# The board as the window shows it, below the pegs' tops (where no lifted disk
+# floats and no keyboard mark stands) and above the status bar: "W H checksum".
+# Two that differ in the checksum alone mean a disk was moved.
+board_signature() {
+  [ -n "$GAME_WINDOW" ] || { echo none; return 0; }
+  local width height
+  read -r width height <<<"$(timeout 10 xwininfo -id "$GAME_WINDOW" 2>/dev/null |
+    awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w + 0, h + 0 }')"
+  [ "${height:-0}" -gt 40 ] || { echo none; return 0; }
+  local top=$(( (height - 20) * 3 / 10 ))
+  echo "$width $height $(timeout 10 import -window "$GAME_WINDOW" -crop "${width}x$(( height - 20 - top ))+0+$top" \
+    +repage rgb:- 2>/dev/null | md5sum | cut -c1-32)"
+}
+
+# Moves made by each way of playing: an action of that way after which the board differs.
+declare -A MOVES=([mouse]=0 [letters]=0 [arrows]=0 [demonstration]=0)
+BEFORE=""
+watch_board() { BEFORE=$(board_signature); }
+count_move() {
+  local after
+  after=$(board_signature)
+  if [ "$BEFORE" != none ] && [ "$after" != "$BEFORE" ] && [ "${after% *}" = "${BEFORE% *}" ]; then
+    MOVES[$1]=$(( MOVES[$1] + 1 ))
+  fi
+}
+
+# A letter for a peg: mostly one of the first five, which every board has.
+random_letter() {
+  local letters=abcdefghijklmnopqrstuvwxyz
+  if [ $(( RANDOM % 4 )) -gt 0 ]; then
+    echo "${letters:RANDOM % 5:1}"
+  else
+    echo "${letters:RANDOM % 26:1}"
+  fi
+}
+
+# Picks an entry of a menu just opened, by the keyboard.
+choose_menu_entry() {
+  sleep 0.2
+  x key --repeat $(( 1 + RANDOM % 13 )) --delay 20 Down
+  x key Return
+}
+
+# The ways of playing by keys: letters in pairs (a lift and a put-down), the
+# arrows, Esc during a lift, a demonstration stopped by a key or a click, and
+# the menu opened by Shift+F10 or the Menu key.
+key_play_action() {
+  local choice=$(( RANDOM % 6 )) px py
+  case $choice in
+    0 | 1)
+      watch_board
+      x key "$(random_letter)"
+      x key "$(random_letter)"
+      sleep 0.1
+      count_move letters
+      ;;
+    2)
+      watch_board
+      x key Up
+      x key --repeat $(( RANDOM % 4 )) --delay 30 "$([ $(( RANDOM % 2 )) -eq 0 ] && echo Left || echo Right)"
+      x key Down
+      sleep 0.1
+      count_move arrows
+      ;;
+    3)
+      x key "$(random_letter)"
+      x key Escape
+      ;;
+    4)
+      watch_board
+      x key ctrl+d
+      sleep "$(( 1 + RANDOM % 4 )).$(( RANDOM % 10 ))"
+      if [ $(( RANDOM % 2 )) -eq 0 ]; then
+        x key "$(random_letter)"
+      else
+        read -r px py <<<"$(window_point)"
+        x mousemove "$px" "$py" click 1
+      fi
+      sleep 0.1
+      count_move demonstration
+      ;;
+    5)
+      x key "$([ $(( RANDOM % 2 )) -eq 0 ] && echo shift+F10 || echo Menu)"
+      choose_menu_entry
+      ;;
+  esac
+}
 
 random_action() {
   local choice=$(( RANDOM % 100 )) px py
   if [ "$choice" -lt 30 ]; then
     read -r px py <<<"$(random_point)"
     x mousemove "$px" "$py" click 1
-  elif [ "$choice" -lt 50 ]; then
+  elif [ "$choice" -lt 45 ]; then
+    watch_board
     read -r px py <<<"$(random_point)"
     x mousemove "$px" "$py" mousedown 1
     for _ in $(seq $(( 1 + RANDOM % 4 ))); do
@@ -161,17 +251,19 @@ random_action() {
       x mousemove "$px" "$py"
     done
     x mouseup 1
-  elif [ "$choice" -lt 55 ]; then
+    sleep 0.1
+    count_move mouse
+  elif [ "$choice" -lt 49 ]; then
     read -r px py <<<"$(window_point)"
     x mousemove "$px" "$py" click --repeat 2 --delay 60 1
-  elif [ "$choice" -lt 78 ]; then
+  elif [ "$choice" -lt 64 ]; then
     x key "${KEYS[RANDOM % ${#KEYS[@]}]}"
+  elif [ "$choice" -lt 80 ]; then
+    key_play_action
   elif [ "$choice" -lt 90 ]; then
     read -r px py <<<"$(window_point)"
     x mousemove "$px" "$py" click 3
-    sleep 0.2
-    x key --repeat $(( 1 + RANDOM % 13 )) --delay 20 Down
-    x key Return
+    choose_menu_entry
   elif [ "$choice" -lt 98 ]; then
     x key Escape
     sleep 0.1
@@ -223,6 +315,8 @@ last=$(tail -n 1 "$REPORT/memory.csv" | cut -d, -f3)
 peak=$(tail -n +2 "$REPORT/memory.csv" | cut -d, -f3 | sort -n | tail -n 1)
 summary="monkey: $MINUTES min, seed $SEED, $ACTIONS actions, $RUNS runs; crashes $CRASHES,"
 summary+=" sanitizer reports $SANITIZER_REPORTS, hangs $HANGS, other problems $OTHER_PROBLEMS;"
+summary+=" moves by mouse ${MOVES[mouse]}, letters ${MOVES[letters]}, arrows ${MOVES[arrows]},"
+summary+=" demonstration ${MOVES[demonstration]};"
 summary+=" RSS at start ${first} kB, at end ${last} kB, highest ${peak} kB (report in $REPORT)"
 echo "$summary" | tee -a "$REPORT/events.log"
 grep PROBLEM "$REPORT/events.log" || true

@@ -149,6 +149,52 @@ private slots:
         QCOMPARE(Course.StepCount, steps);
         QCOMPARE(QString::fromStdString(Course.MoveRecord).left(8), QStringLiteral("A→B\r\nA→C"));
     }
+
+    // Behind the pause cover no key moves a disk, the keyboard column or the
+    // tip, nor starts a demonstration.
+    void keysDoNothingWhilePaused_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("letters") << QKeySequence("A, C");
+        QTest::newRow("arrows") << QKeySequence("Right, Up, Right, Down");
+        QTest::newRow("hint") << QKeySequence("Ctrl+H");
+        QTest::newRow("demonstration") << QKeySequence("Ctrl+D");
+    }
+
+    void keysDoNothingWhilePaused()
+    {
+        QFETCH(QKeySequence, keys);
+        Keys("AB");
+        ClockTick();
+        Key(Qt::Key_Space);
+        QVERIFY(GamePaused());
+        const QString tip = Tip();
+        QTest::keySequence(NativeWindowOf(主窗口), keys);
+        QTest::qWait(900);
+        QVERIFY(!Course.Lift.DragActive);
+        QCOMPARE(TopDisk(1), 2);
+        QCOMPARE(TopDisk(2), 1);
+        QCOMPARE(Course.StepCount, 1);
+        QCOMPARE(QString::fromStdString(Course.MoveRecord), QStringLiteral("A→B"));
+        QCOMPARE(Course.KeyboardColumn, 2);
+        QCOMPARE(Tip(), tip);
+        Key(Qt::Key_Space);
+        QVERIFY(!GamePaused());
+    }
+
+    // A pause from the menu, which no key reaches, ends a demonstration.
+    void aPauseEndsADemonstration()
+    {
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(Course.ElapsedSeconds > 0, 3000);
+        TogglePause();
+        const int steps = Course.StepCount;
+        QTest::qWait(900);
+        QCOMPARE(Course.StepCount, steps);
+        TogglePause();
+        QTest::qWait(900);
+        QCOMPARE(Course.StepCount, steps);
+    }
 };
 
 WINDOW_TEST_MAIN(KeyboardPlayTest)
