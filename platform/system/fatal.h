@@ -16,6 +16,7 @@ inline constexpr const char* IndexBelowOneText = "数组成员引用下标必须
 inline constexpr const char* TypeMismatchText = "数据或数组类型不匹配";
 inline constexpr const char* WindowNotLoadedText = "未载入欲访问窗口组件所在的窗口";
 inline constexpr const char* NoNativeWindowText = "指定窗口尚未载入";
+inline constexpr const char* RemainderByZeroText = "不能求余数于零";
 inline constexpr const char* EventUnitOutsideHandlerText = "“取事件组件”命令只能在事件处理子程序中使用";
 }  // namespace fault
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/system/fatal.h"
+
 namespace {
 
 // printf's "%.{precision}g" in the C locale, whatever the process's locale.
@@ -303,4 +305,19 @@ double RoundDecimal(double x, std::int32_t places)
         rounded = RoundHalfUp(a);
     }
     return std::copysign(rounded, x);
+}
+
+std::int32_t WholePart(double x)
+{
+    double whole = std::floor(x);
+    if (x > 0 && x - whole > 0.999999999999)
+        whole += 1;
+    return ToInt32Clamped(whole);
+}
+
+double Remainder(double a, double b)
+{
+    if (b == 0)
+        FatalStop(fault::NoNumber, fault::RemainderByZeroText);
+    return std::fmod(a, b);
 }

@@ -59,3 +59,21 @@ DateTime ToDateTime(DateTime value);
 // round to tens, hundreds, ...). A tiny lift before the split makes values
 // stored just short of the half, such as 1.005 * 100, round up.
 double RoundDecimal(double x, std::int32_t places = 0);
+
+// The largest integer not above x, except that a positive x less than
+// 1e-12 short of the next whole number gives that number: rounding noise does
+// not cost a whole unit. Clamped to int32; NaN gives 0.
+std::int32_t WholePart(double x);
+
+// a mod b as fmod computes it (the result takes the sign of a); a divisor of
+// 0 ends the program through the fatal stop.
+double Remainder(double a, double b);
+
+// ((a mod b) mod c) mod ...
+template <typename... More>
+double Remainder(double a, double b, double c, More... more)
+{
+    double result = Remainder(Remainder(a, b), c);
+    ((result = Remainder(result, static_cast<double>(more))), ...);
+    return result;
+}

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/texts/gbk.h"
+
 namespace {
 
 char AsciiLower(char c)
@@ -37,6 +39,30 @@ std::size_t ScanStep(std::string_view text, std::size_t at)
 }
 
 }  // namespace
+
+std::string LeftText(const std::string& text, std::int32_t n)
+{
+    if (n <= 0)
+        return {};
+    return text.substr(0, std::min(text.size(), static_cast<std::size_t>(n)));
+}
+
+std::int32_t FindLastText(const std::string& text, const std::string& sought, std::optional<std::int32_t> start,
+                          bool ignoreCase)
+{
+    std::string_view searched = text;
+    if (start && static_cast<std::int64_t>(*start) - 1 < static_cast<std::int64_t>(searched.size()))
+        searched = searched.substr(0, static_cast<std::size_t>(std::max<std::int64_t>(0, *start - 1LL)));
+    if (sought.empty())
+        return searched.empty() ? -1 : 1;
+
+    std::int32_t last = -1;
+    for (std::size_t at = 0; at + sought.size() <= searched.size(); at += GbkCharLength(searched, at)) {
+        if (MatchesAt(searched, at, sought, ignoreCase))
+            last = static_cast<std::int32_t>(at + 1);
+    }
+    return last;
+}
 
 std::string ReplaceText(const std::string& text, const std::string& sought, const std::string& replacement,
                         std::int32_t start, std::optional<std::int32_t> count, bool caseSensitive)

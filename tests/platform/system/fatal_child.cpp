@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/system/one_based_array.h"
+#include "platform/texts/conversions.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/test_window.h"
 
@@ -40,6 +41,10 @@ int main(int argc, char** argv)
         return pegs[0];
     if (fault == "span-above")
         return int(pegs.First(4).size());
+    if (fault == "remainder-by-zero")
+        return int(Remainder(5, 0));
+    if (fault == "remainder-by-zero-in-a-chain")
+        return int(Remainder(100, 30, 0));
     if (fault == "unloaded-window")
         return Get(标签甲, prop::Left);
     LoadWindow(测试窗口);

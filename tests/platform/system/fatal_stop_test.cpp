@@ -28,6 +28,10 @@ private slots:
                                              << "错误代码：1\n\n错误信息：数组成员引用下标超出定义范围";
         QTest::newRow("index below one") << "index-below"
                                          << "错误代码：4\n\n错误信息：数组成员引用下标必须大于等于1";
+        QTest::newRow("remainder by zero") << "remainder-by-zero"
+                                           << "错误信息：不能求余数于零";
+        QTest::newRow("remainder by zero in a chain") << "remainder-by-zero-in-a-chain"
+                                                      << "错误信息：不能求余数于零";
         QTest::newRow("unit of another kind") << "wrong-kind"
                                               << "错误代码：5\n\n错误信息：数据或数组类型不匹配";
         QTest::newRow("window not loaded") << "unloaded-window"

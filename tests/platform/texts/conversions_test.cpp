@@ -19,6 +19,10 @@ class ConversionsTest : public QObject {
 private slots:
     void roundDecimal_data();
     void roundDecimal();
+    void wholePart_data();
+    void wholePart();
+    void remainder_data();
+    void remainder();
     void toText_data();
     void toText();
     void toNumber_data();
@@ -54,6 +58,51 @@ void ConversionsTest::roundDecimal()
     QFETCH(int, places);
     QFETCH(double, expected);
     QCOMPARE(RoundDecimal(x, places), expected);
+}
+
+void ConversionsTest::wholePart_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("rounding noise below 3") << 2.9999999999995 << 3;
+    QTest::newRow("a real fraction below 3") << 2.999999999998 << 2;
+    QTest::newRow("2.7") << 2.7 << 2;
+    QTest::newRow("-2.3") << -2.3 << -3;
+    QTest::newRow("noise is only lifted above zero") << -2.0000000000005 << -3;
+    QTest::newRow("1e300") << 1e300 << Int32Max;
+    QTest::newRow("-1e300") << -1e300 << Int32Min;
+    QTest::newRow("NaN") << NaN << 0;
+}
+
+void ConversionsTest::wholePart()
+{
+    QFETCH(double, x);
+    QFETCH(int, expected);
+    QCOMPARE(WholePart(x), expected);
+}
+
+// A divisor of 0 ends the program: the fatal stop's test has those.
+void ConversionsTest::remainder_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("c");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("7 mod 3") << 7.0 << 3.0 << NaN << 1.0;
+    QTest::newRow("the sign of the dividend") << -7.0 << 3.0 << NaN << -1.0;
+    QTest::newRow("a negative divisor") << 7.0 << -3.0 << NaN << 1.0;
+    QTest::newRow("a fraction") << 5.5 << 2.0 << NaN << 1.5;
+    QTest::newRow("a chain") << 100.0 << 30.0 << 7.0 << 3.0;
+    QTest::newRow("a chain keeps the first sign") << -100.0 << 30.0 << -7.0 << -3.0;
+}
+
+void ConversionsTest::remainder()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(double, c);
+    QFETCH(double, expected);
+    QCOMPARE(std::isnan(c) ? Remainder(a, b) : Remainder(a, b, c), expected);
 }
 
 void ConversionsTest::toText_data()
