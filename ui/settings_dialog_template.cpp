@@ -128,7 +128,7 @@ WindowTemplate Build()
         {.name = "按钮1",
          .kind = UnitKind::Button,
          .id = 按钮1.unit,
-         .rect = ForLanguage<Rect>({317, 35, 40, 24}, {{"en", {311, 35, 46, 24}}}),
+         .rect = ForLanguage<Rect>({317, 35, 40, 24}, {{"en", {309, 35, 48, 24}}}),
          .tabStop = true,
          .text = Translate("SettingsDialog", "必看"),
          .events = {{Event::Clicked, Run(ShowShortcutHelp)}}},
