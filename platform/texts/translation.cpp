@@ -11,8 +11,8 @@
 
 namespace {
 // A catalogue translations/torvane_<code>.ts, and the locales that ask for it:
-// those of its language, and where it names territories or a script, only
-// those with that script, or without a script but with one of the territories.
+// those of its language; where it names a script and territories, only those
+// with that script, or without a script but with one of the territories.
 struct Catalogue {
     std::string_view code;
     std::string_view language;
@@ -63,12 +63,13 @@ bool Matches(const Catalogue& catalogue, const LocaleParts& locale)
 {
     if (!SameLetters(catalogue.language, locale.language))
         return false;
-    if (catalogue.script.empty())
+    if (catalogue.script.empty() && catalogue.territories.front().empty())
         return true;
     if (!locale.script.empty())
         return SameLetters(catalogue.script, locale.script);
-    return std::any_of(catalogue.territories.begin(), catalogue.territories.end(),
-                       [&](std::string_view territory) { return SameLetters(territory, locale.territory); });
+    return std::any_of(catalogue.territories.begin(), catalogue.territories.end(), [&](std::string_view territory) {
+        return !territory.empty() && SameLetters(territory, locale.territory);
+    });
 }
 
 // The language a locale name asks for that the game has: a catalogue's code,
@@ -76,8 +77,10 @@ bool Matches(const Catalogue& catalogue, const LocaleParts& locale)
 std::string GameLanguageOf(std::string_view locale)
 {
     const LocaleParts parts = PartsOf(locale);
-    if (const std::string catalogue = CatalogueForLocale(locale); !catalogue.empty())
-        return catalogue;
+    for (const Catalogue& catalogue : Catalogues) {
+        if (Matches(catalogue, parts))
+            return std::string(catalogue.code);
+    }
     return SameLetters(parts.language, SourceLanguageCode) ? std::string(SourceLanguage) : std::string();
 }
 
@@ -114,16 +117,6 @@ void InstallTranslator(const QString& name, const QString& folder)
         delete translator;
 }
 }  // namespace
-
-std::string CatalogueForLocale(std::string_view locale)
-{
-    const LocaleParts parts = PartsOf(locale);
-    for (const Catalogue& catalogue : Catalogues) {
-        if (Matches(catalogue, parts))
-            return std::string(catalogue.code);
-    }
-    return {};
-}
 
 std::string DesktopLanguage()
 {

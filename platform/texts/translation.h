@@ -21,9 +21,6 @@ inline constexpr std::string_view SourceLanguage = "zh_CN";
 // else LANG). The answer is a catalogue's code ("en", "zh_TW") or, for every
 // locale that matches none, SourceLanguage.
 std::string DesktopLanguage();
-// The catalogue code that a locale name ("zh_HK.UTF-8", "en@shaw",
-// "zh_Hant_TW") asks for, or an empty text where it matches no catalogue.
-std::string CatalogueForLocale(std::string_view locale);
 
 // Installs the catalogue of DesktopLanguage, and Qt's own texts (buttons of
 // message boxes and dialogs) in the same language. Needs the application
@@ -32,16 +29,17 @@ void InstallPlayerLanguage();
 // The language installed: a catalogue's code or SourceLanguage.
 const std::string& PlayerLanguage();
 
-// The design's value, or the one given for the player's language where a
-// language needs another (a wider control for its longer texts).
+// The value `others` gives for the player's language, or `chinese`, the one
+// for the game's own Chinese, for every language it does not name: a control
+// of a window template that a language's longer texts need wider.
 template <typename T>
-T ForLanguage(T design, std::initializer_list<std::pair<std::string_view, T>> others)
+T ForLanguage(T chinese, std::initializer_list<std::pair<std::string_view, T>> others)
 {
     for (const auto& [language, value] : others) {
         if (language == PlayerLanguage())
             return value;
     }
-    return design;
+    return chinese;
 }
 
 // The player's text for `source`: its translation where one is installed,
