@@ -98,8 +98,8 @@ QRect LineRoom(QLineEdit* line)
     return line->style()->subElementRect(QStyle::SE_LineEditContents, &frame, line).adjusted(2, 0, -2, 0);
 }
 
-// Every control of a window with its texts; a number box with the widest
-// number its spinner reaches as well.
+// Every control of a window with its texts; a number box also with three
+// digits, as many as the counts it takes have (up to 999 disks).
 void CheckControls(const WindowTemplate& window, Clipped& clipped)
 {
     for (const UnitTemplate& unit : window.units) {
@@ -118,7 +118,7 @@ void CheckControls(const WindowTemplate& window, Clipped& clipped)
             clipped.Check(name, QTextDocumentFragment::fromHtml(link->text()).toPlainText(), link->font(),
                           link->contentsRect(), link->wordWrap());
         } else if (auto* line = widget->findChild<QLineEdit*>()) {
-            for (const QString& text : {line->text(), QString::number(live->spinMax)})
+            for (const QString& text : {line->text(), QStringLiteral("999")})
                 clipped.Check(name, text, line->font(), LineRoom(line));
         } else if (unit.kind == UnitKind::Label && !live->text.empty()) {
             clipped.Check(name, ToQString(live->text), ToQFont(live->font.value_or(Font{})), widget->rect(),
@@ -134,6 +134,18 @@ void CheckTitle(const UnitRef& window, Clipped& clipped)
     font.setBold(true);
     clipped.Check(QStringLiteral("title"), widget->windowTitle(), font,
                   QRect(0, 0, widget->frameGeometry().width() - TitleButtonsWidth, 100));
+}
+
+// The entries of the menu that is up, which is closed after.
+void CheckMenu(const QString& what, Clipped& clipped)
+{
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            clipped.Check(what, action->text(), menu->font(), menu->actionGeometry(action));
+    }
+    menu->close();
 }
 
 // Runs `open`, which shows a message box, and checks the box's texts before closing it.
@@ -224,13 +236,7 @@ private slots:
         Clipped clipped;
         CheckTitle(主窗口, clipped);
         ShowContextMenu();
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                clipped.Check("menu", action->text(), menu->font(), menu->actionGeometry(action));
-        }
-        menu->close();
+        CheckMenu("menu", clipped);
         QVERIFY2(clipped.None(), clipped.Report());
     }
 
@@ -279,6 +285,8 @@ private slots:
         CheckTitle(设置窗口, clipped);
         CheckControls(SettingsDialogTemplate(), clipped);
         CheckMessageBox("必看", ShowShortcutHelp, clipped);
+        QTimer::singleShot(0, [&] { CheckMenu("palette", clipped); });
+        QTest::mouseClick(WidgetOf(颜色选择器1), Qt::LeftButton);
         DestroyUnit(设置窗口);
         QVERIFY2(clipped.None(), clipped.Report());
     }
