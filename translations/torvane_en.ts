@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】</source>
-        <translation>You have moved the whole stack! To change the number of disks press Ctrl + Enter or choose [Settings] in the right-click menu</translation>
+        <translation>All moved! For other disks: Ctrl + Enter or right-click [Settings]</translation>
     </message>
     <message>
         <source>0 秒</source>
@@ -369,7 +369,7 @@ Click to go on &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Korvel·汉诺塔(Torvane) v%1 - 开发：%2  QQ：%3  邮件：%4</source>
-        <translation>Korvel·Tower of Hanoi (Torvane) v%1 - by %2  QQ: %3  mail: %4</translation>
+        <translation>Tower of Hanoi (Torvane) v%1 by %2  QQ: %3  %4</translation>
     </message>
     <message>
         <source>状态栏</source>
@@ -425,59 +425,59 @@ Click OK to apply this and start a new game!</translation>
     </message>
     <message>
         <source>1.从上到下</source>
-        <translation>1.Top to bottom</translation>
+        <translation>1.Downward</translation>
     </message>
     <message>
         <source>2.从左到右</source>
-        <translation>2.Left to right</translation>
+        <translation>2.Rightward</translation>
     </message>
     <message>
         <source>3.从左上到右下</source>
-        <translation>3.Top left to bottom right</translation>
+        <translation>3.Down-right</translation>
     </message>
     <message>
         <source>4.从右上到左下</source>
-        <translation>4.Top right to bottom left</translation>
+        <translation>4.Down-left</translation>
     </message>
     <message>
         <source>5.从下到上</source>
-        <translation>5.Bottom to top</translation>
+        <translation>5.Upward</translation>
     </message>
     <message>
         <source>6.从右到左</source>
-        <translation>6.Right to left</translation>
+        <translation>6.Leftward</translation>
     </message>
     <message>
         <source>7.从右下到左上</source>
-        <translation>7.Bottom right to top left</translation>
+        <translation>7.Up-left</translation>
     </message>
     <message>
         <source>8.从左下到右上</source>
-        <translation>8.Bottom left to top right</translation>
+        <translation>8.Up-right</translation>
     </message>
     <message>
         <source>0、无边框</source>
-        <translation>0. No border</translation>
+        <translation>0.No border</translation>
     </message>
     <message>
         <source>1、凹入式</source>
-        <translation>1. Sunken</translation>
+        <translation>1.Sunken</translation>
     </message>
     <message>
         <source>2、凸出式</source>
-        <translation>2. Raised</translation>
+        <translation>2.Raised</translation>
     </message>
     <message>
         <source>3、浅凹入式</source>
-        <translation>3. Shallow sunken</translation>
+        <translation>3.Thin sunken</translation>
     </message>
     <message>
         <source>4、镜框式</source>
-        <translation>4. Frame</translation>
+        <translation>4.Frame</translation>
     </message>
     <message>
         <source>5、单线边框式</source>
-        <translation>5. Single line</translation>
+        <translation>5.Single line</translation>
     </message>
     <message>
         <source>设置游戏参数</source>

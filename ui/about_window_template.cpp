@@ -91,6 +91,9 @@ WindowTemplate Build()
     UnitTemplate title = Link(超级链接框4, "超级链接框4", {64, 264, 336, 48},
                               Translate("AboutWindow", "Korvel·汉诺塔(Torvane) v1.2"), contact::WebSite);
     title.font = SongFont(21, FontWeight::Bold);
+    // One line in the game's Chinese; a longer translation takes the second
+    // line the box has room for.
+    title.wordWrap = true;
 
     UnitTemplate dragged =
         Picture(图片框1, "图片框1", {8, 94, 150, 150}, Translate("AboutWindow", "拖动此图可移动窗口"),
@@ -108,7 +111,7 @@ WindowTemplate Build()
         Link(超级链接框1, "超级链接框1", {224, 125, 120, 20}, HostOf(contact::WebSite), contact::WebSite),
         Caption(标签3, "标签3", {184, 159, 40, 20}, Translate("AboutWindow", "邮件：")),
         mail,
-        Caption(标签2, "标签2", {184, 193, 32, 20}, Translate("AboutWindow", "Q  Q：")),
+        Caption(标签2, "标签2", {184, 193, 36, 20}, Translate("AboutWindow", "Q  Q：")),
         Link(超级链接框2, "超级链接框2", {224, 193, 68, 20}, contact::MessengerNumber, contactPage),
         Caption(标签6, "标签6", {184, 229, 40, 20}, Translate("AboutWindow", "地区：")),
         Link(超级链接框6, "超级链接框6", {224, 229, 96, 20}, contact::Region, contactPage),

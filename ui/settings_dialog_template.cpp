@@ -122,11 +122,13 @@ WindowTemplate Build()
                    .escCloses = true,
                    .startPosition = start_position::Centred,
                    .events = {{Event::Created, Run(FillSettingsDialog)}, {Event::CloseQuery, Run(SaveSettings)}}};
+    // Where a language's texts need more room than the Chinese, ForLanguage
+    // gives that language's rectangle beside the Chinese one.
     window.units = {
         {.name = "按钮1",
          .kind = UnitKind::Button,
          .id = 按钮1.unit,
-         .rect = {317, 35, 40, 24},
+         .rect = ForLanguage<Rect>({317, 35, 40, 24}, {{"en", {309, 35, 48, 24}}}),
          .tabStop = true,
          .text = Translate("SettingsDialog", "必看"),
          .events = {{Event::Clicked, Run(ShowShortcutHelp)}}},
@@ -135,11 +137,12 @@ WindowTemplate Build()
         NumberBox(编辑框盘数, "编辑框盘数", {48, 37, 32, 20}, Translate("SettingsDialog", "盘数"),
                   SettingOf(&GameSettingsRecord::DiskCount), OnDiskCountEdited),
         Caption("标签14", 0x16000205, {8, 37, 40, 20}, Translate("SettingsDialog", "盘数：")),
-        ListBox(组合框修改对象, "组合框修改对象", {301, 76, 56, 20}, Translate("SettingsDialog", "修改对象"),
+        ListBox(组合框修改对象, "组合框修改对象", ForLanguage<Rect>({301, 76, 56, 20}, {{"en", {285, 76, 72, 20}}}),
+                Translate("SettingsDialog", "修改对象"),
                 {Translate("SettingsDialog", "柱"), Translate("SettingsDialog", "主柱"),
                  Translate("SettingsDialog", "盘"), Translate("SettingsDialog", "地基")},
                 ShowTargetStyle),
-        Separator("标签8", 0x16000207, {137, 84, 157, 1}),
+        Separator("标签8", 0x16000207, ForLanguage<Rect>({137, 84, 157, 1}, {{"en", {137, 84, 141, 1}}})),
         Caption("标签9", 0x16000208, {8, 77, 120, 16}, Translate("SettingsDialog", "渐变颜色、方式和边框"),
                 Rgb(0, 0, 255)),
         ListBox(组合框渐变, "组合框渐变", {251, 103, 106, 20}, Translate("SettingsDialog", "渐变方式"),

@@ -325,6 +325,7 @@ QWidget* CreateHyperLinker(const UnitRef& unit, const UnitTemplate& look, QWidge
     label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), caption));
     label->setTextFormat(Qt::RichText);
     label->setAlignment(CaptionAlignment(look.hAlign, look.vAlign));
+    label->setWordWrap(look.wordWrap);
     if (look.font)
         label->setFont(ToQFont(*look.font));
     QObject::connect(label, &QLabel::linkActivated, label, [unit](const QString& link) {

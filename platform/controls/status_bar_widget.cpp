@@ -21,8 +21,16 @@ void StatusBarWidget::SetPartText(int part, const QString& text)
 {
     if (part < 0 || part >= PartCount() || texts_[part] == text)
         return;
+    // Only a part with a width of its own moves the parts after it.
+    const bool last = part == PartCount() - 1;
+    const int width = PartWidth(part);
     texts_[part] = text;
-    update(PartRect(part));
+    if (last || PartWidth(part) == width) {
+        update(PartRect(part));
+    } else {
+        PlaceParts();
+        update();
+    }
     SetAccessibleTexts(parts_[part], FromQString(text), FromQString(parts_[part]->accessibleDescription()));
 }
 
@@ -41,13 +49,41 @@ QRect StatusBarWidget::PartRect(int part) const
 {
     int left = 0;
     for (int i = 0; i < part; ++i)
-        left += widths_[i];
+        left += PartWidth(i);
     const bool last = part == PartCount() - 1;
-    const int width = last ? std::max(0, this->width() - left) : widths_[part];
+    const int width = last ? std::max(0, this->width() - left) : PartWidth(part);
     return QRect(left, 0, width, height());
 }
 
+namespace {
+// A part's sunken panel, and the margins of its text inside the part.
+QRect PanelOf(const QRect& part)
+{
+    return part.adjusted(0, 2, -2, 0);
+}
+constexpr int TextMarginLeft = 3;
+constexpr int TextMarginRight = 2 + 2;
+}  // namespace
+
+int StatusBarWidget::PartWidth(int part) const
+{
+    const QRect text =
+        fontMetrics().boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, height()), Qt::TextSingleLine, texts_[part]);
+    const int needed = text.width() + TextMarginLeft + TextMarginRight;
+    return std::max(widths_[part], needed);
+}
+
+QRect StatusBarWidget::TextRect(int part) const
+{
+    return PanelOf(PartRect(part)).adjusted(TextMarginLeft, 0, 2 - TextMarginRight, 0);
+}
+
 void StatusBarWidget::resizeEvent(QResizeEvent*)
+{
+    PlaceParts();
+}
+
+void StatusBarWidget::PlaceParts()
 {
     for (int part = 0; part < PartCount(); ++part)
         parts_[part]->setGeometry(PartRect(part));
@@ -58,7 +94,7 @@ void StatusBarWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPalette& colours = palette();
     for (int part = 0; part < PartCount(); ++part) {
-        const QRect panel = PartRect(part).adjusted(0, 2, -2, 0);
+        const QRect panel = PanelOf(PartRect(part));
         painter.setPen(colours.color(QPalette::Dark));
         painter.drawLine(panel.topLeft(), panel.topRight());
         painter.drawLine(panel.topLeft(), panel.bottomLeft());
@@ -66,7 +102,6 @@ void StatusBarWidget::paintEvent(QPaintEvent*)
         painter.drawLine(panel.bottomLeft(), panel.bottomRight());
         painter.drawLine(panel.topRight(), panel.bottomRight());
         painter.setPen(colours.color(QPalette::WindowText));
-        painter.drawText(panel.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         texts_[part]);
+        painter.drawText(TextRect(part), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texts_[part]);
     }
 }

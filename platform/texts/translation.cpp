@@ -4,10 +4,87 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstdlib>
 
 namespace {
-// The first of the variables that set the language of messages, as POSIX orders them.
+// A catalogue translations/torvane_<code>.ts, and the locales that ask for it:
+// those of its language; where it names a script and territories, only those
+// with that script, or without a script but with one of the territories.
+struct Catalogue {
+    std::string_view code;
+    std::string_view language;
+    std::array<std::string_view, 3> territories;
+    std::string_view script;
+};
+constexpr Catalogue Catalogues[] = {
+    {"en", "en", {}, {}},
+    {"zh_TW", "zh", {"TW", "HK", "MO"}, "Hant"},
+};
+// The language of SourceLanguage: a locale of it that asks for no catalogue
+// asks for the texts as they are written.
+constexpr std::string_view SourceLanguageCode = "zh";
+
+bool SameLetters(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// The parts of a locale name language[_Script][_TERRITORY][.codeset][@modifier];
+// "-" separates as well as "_".
+struct LocaleParts {
+    std::string_view language;
+    std::string_view script;
+    std::string_view territory;
+};
+
+LocaleParts PartsOf(std::string_view locale)
+{
+    locale = locale.substr(0, locale.find_first_of(".@"));
+    LocaleParts parts;
+    for (std::size_t index = 0; !locale.empty(); ++index) {
+        const std::size_t end = locale.find_first_of("_-");
+        const std::string_view part = locale.substr(0, end);
+        if (index == 0)
+            parts.language = part;
+        else if (part.size() == 4)
+            parts.script = part;
+        else
+            parts.territory = part;
+        locale.remove_prefix(end == std::string_view::npos ? locale.size() : end + 1);
+    }
+    return parts;
+}
+
+bool Matches(const Catalogue& catalogue, const LocaleParts& locale)
+{
+    if (!SameLetters(catalogue.language, locale.language))
+        return false;
+    if (catalogue.script.empty() && catalogue.territories.front().empty())
+        return true;
+    if (!locale.script.empty())
+        return SameLetters(catalogue.script, locale.script);
+    return std::any_of(catalogue.territories.begin(), catalogue.territories.end(), [&](std::string_view territory) {
+        return !territory.empty() && SameLetters(territory, locale.territory);
+    });
+}
+
+// The language a locale name asks for that the game has: a catalogue's code,
+// SourceLanguage, or an empty text.
+std::string GameLanguageOf(std::string_view locale)
+{
+    const LocaleParts parts = PartsOf(locale);
+    for (const Catalogue& catalogue : Catalogues) {
+        if (Matches(catalogue, parts))
+            return std::string(catalogue.code);
+    }
+    return SameLetters(parts.language, SourceLanguageCode) ? std::string(SourceLanguage) : std::string();
+}
+
+// The first of the variables that set the locale of messages, as POSIX orders them.
 std::string MessagesLocale()
 {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -18,11 +95,17 @@ std::string MessagesLocale()
     return {};
 }
 
-// "en", "en_GB.UTF-8", "en@shaw": English whatever the country, code set or variant.
-bool IsEnglish(const std::string& locale)
+// gettext leaves LANGUAGE aside under the C locale (POSIX is its other name,
+// C.UTF-8 the same with another code set), and no locale at all is C.
+bool IsCLocale(std::string_view locale)
 {
-    return locale.rfind("en", 0) == 0 &&
-           (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
+    return locale.empty() || locale == "POSIX" || locale.substr(0, locale.find('.')) == "C";
+}
+
+std::string& Installed()
+{
+    static std::string language(SourceLanguage);
+    return language;
 }
 
 void InstallTranslator(const QString& name, const QString& folder)
@@ -35,12 +118,35 @@ void InstallTranslator(const QString& name, const QString& folder)
 }
 }  // namespace
 
+std::string DesktopLanguage()
+{
+    const std::string messages = MessagesLocale();
+    const char* list = std::getenv("LANGUAGE");
+    if (list && !IsCLocale(messages)) {
+        std::string_view entries(list);
+        while (!entries.empty()) {
+            const std::size_t end = entries.find(':');
+            if (std::string language = GameLanguageOf(entries.substr(0, end)); !language.empty())
+                return language;
+            entries.remove_prefix(end == std::string_view::npos ? entries.size() : end + 1);
+        }
+    }
+    const std::string language = GameLanguageOf(messages);
+    return language.empty() ? std::string(SourceLanguage) : language;
+}
+
 void InstallPlayerLanguage()
 {
-    if (IsEnglish(MessagesLocale()))
-        InstallTranslator(QStringLiteral("torvane_en"), QStringLiteral(":/translations"));
-    else
-        InstallTranslator(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    Installed() = DesktopLanguage();
+    const QString code = QString::fromStdString(Installed());
+    if (Installed() != SourceLanguage)
+        InstallTranslator(QStringLiteral("torvane_") + code, QStringLiteral(":/translations"));
+    InstallTranslator(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+const std::string& PlayerLanguage()
+{
+    return Installed();
 }
 
 std::string Translate(const char* context, const char* source)

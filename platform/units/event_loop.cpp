@@ -66,11 +66,13 @@ void InitialiseServices(int& argc, char** argv)
     QCoreApplication::setApplicationName(QString::fromLatin1(ProgramName()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ProgramId()));
     ConnectWhileReadingFonts(argc, argv);
-    // The game's face "宋体" is a Song font; Debian's is AR PL UMing.
-    for (const char* face : {"宋体", "SimSun"})
-        QFont::insertSubstitution(QString::fromUtf8(face), QStringLiteral("AR PL UMing CN"));
     QApplication::setQuitOnLastWindowClosed(false);
     InstallPlayerLanguage();
+    // The game's face "宋体" is a Song font; Debian's is AR PL UMing, in the
+    // glyph forms of the mainland or, for Traditional Chinese, of Taiwan.
+    const char* song = ForLanguage<const char*>("AR PL UMing CN", {{"zh_TW", "AR PL UMing TW"}});
+    for (const char* face : {"宋体", "SimSun"})
+        QFont::insertSubstitution(QString::fromUtf8(face), QString::fromLatin1(song));
     InstallAccessibleControls();
 }
 

@@ -4,7 +4,8 @@
 
   accessible_tree.py nodes TITLE     every accessible node of the game's windows
                                      whose names hold TITLE, one a line:
-                                     role, name, description and text, split
+                                     role, name, description, text and place
+                                     on the screen ("x y width height"), split
                                      by tabs, line breaks written as \\n
   accessible_tree.py events SECONDS  the name, description, text and focus
                                      events of the game for SECONDS, one a line:
@@ -39,8 +40,17 @@ def text_of(node):
         return ""
 
 
+def place_of(node):
+    try:
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return f"{extents.x} {extents.y} {extents.width} {extents.height}"
+    except NotImplementedError:
+        return ""
+
+
 def print_nodes(node):
-    print("\t".join([node.getRoleName(), flat(node.name), flat(node.description), flat(text_of(node))]))
+    print("\t".join([node.getRoleName(), flat(node.name), flat(node.description), flat(text_of(node)),
+                     place_of(node)]))
     for child in node:
         if child is not None:
             print_nodes(child)

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyle>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
 #include <QTest>
 #include <QToolButton>
 
@@ -652,37 +650,6 @@ private slots:
         QTimer::singleShot(0, answer);
         PickColour(颜色选择器1, "moreColours");
         QTRY_COMPARE(title, "选择颜色");
-    }
-
-    void numbersAndListEntriesShowWhole()
-    {
-        // The controls' face has 宋体's metrics at 9 points: digits 6 pixels wide, characters 12.
-        QCOMPARE(LineOf(编辑框盘数)->fontMetrics().horizontalAdvance("0"), 6);
-        QCOMPARE(WidgetOf(组合框渐变)->fontMetrics().horizontalAdvance("从"), 12);
-        for (const UnitRef& box : {编辑框盘数, 编辑框柱数, 编辑框主柱}) {
-            QLineEdit* line = LineOf(box);
-            QCOMPARE(line->width(), 32);
-            QStyleOptionFrame frame;
-            frame.initFrom(line);
-            frame.rect = line->rect();
-            frame.lineWidth = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, line);
-            // Qt keeps two pixels on either side of the text inside the contents.
-            const int room = line->style()->subElementRect(QStyle::SE_LineEditContents, &frame, line).width() - 4;
-            QVERIFY2(line->fontMetrics().horizontalAdvance("999") <= room, qPrintable(QString::number(room)));
-        }
-        for (const UnitRef& list : {组合框渐变, 组合框边框, 组合框修改对象}) {
-            auto* combo = qobject_cast<QComboBox*>(WidgetOf(list));
-            QStyleOptionComboBox option;
-            option.initFrom(combo);
-            option.frame = true;
-            // Qt keeps a pixel on either side of the entry inside its field.
-            const QRect field =
-                combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-            const int room = field.width() - 2;
-            for (int i = 0; i < combo->count(); ++i)
-                QVERIFY2(combo->fontMetrics().horizontalAdvance(combo->itemText(i)) <= room,
-                         qPrintable(combo->itemText(i) + " in " + QString::number(room)));
-        }
     }
 
     void escClosesAndStoresEverything()
