@@ -64,8 +64,8 @@ std::optional<RecordBoard> BoardOf(std::string_view header)
     const auto pegs = Count(words[0], MaxPegCount);
     const auto disks = Count(words[2], MaxDiskCount);
     const bool reverse = words[4] == "reverse";
-    if (!header.empty() || words[1] != "pegs" || words[3] != "disks" || !(reverse || words[4] == "normal") ||
-        !pegs || !disks || *pegs < MinPegCount || *disks < MinDiskCount)
+    if (!header.empty() || words[1] != "pegs" || words[3] != "disks" || !(reverse || words[4] == "normal") || !pegs ||
+        !disks || *pegs < MinPegCount || *disks < MinDiskCount)
         return std::nullopt;
     return RecordBoard{std::int32_t(*pegs), std::int32_t(*disks), reverse};
 }

@@ -35,10 +35,10 @@ struct Property {
 
 // A property that every kind but the menu entry has.
 template <typename Value, int Number>
-using CommonProperty = Property<Value, Number, UnitKind::window, UnitKind::EditBox, UnitKind::PicBox,
-                                UnitKind::DrawPanel, UnitKind::Label, UnitKind::Button, UnitKind::ComboBox,
-                                UnitKind::ColorPicker, UnitKind::HyperLinker, UnitKind::Table, UnitKind::Timer,
-                                UnitKind::StatusBar>;
+using CommonProperty =
+    Property<Value, Number, UnitKind::window, UnitKind::EditBox, UnitKind::PicBox, UnitKind::DrawPanel, UnitKind::Label,
+             UnitKind::Button, UnitKind::ComboBox, UnitKind::ColorPicker, UnitKind::HyperLinker, UnitKind::Table,
+             UnitKind::Timer, UnitKind::StatusBar>;
 
 namespace prop {
 inline constexpr CommonProperty<std::int32_t, 0> Left{};
