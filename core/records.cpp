@@ -5,10 +5,8 @@
 #include <utility>
 
 #include "core/board.h"
-#include "core/frame_stewart.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
-#include "core/position_search.h"
 #include "platform/system/calendar.h"
 #include "platform/texts/translation.h"
 
@@ -56,14 +54,6 @@ bool AddFinishedTransfer(RecordTable& table, const FinishedTransfer& transfer)
     const bool time = Beat(board.Time, transfer.Seconds, transfer.Date);
     const bool moves = Beat(board.Moves, transfer.Moves, transfer.Date);
     return time || moves;
-}
-
-FewestMoves FewestFromTower(std::int32_t pegCount, std::int32_t diskCount)
-{
-    // From a tower the solver's plan is the Frame–Stewart plan, which a search
-    // of the whole board confirms where it can be made.
-    return {FrameStewartMoves(pegCount, diskCount),
-            pegCount <= 4 || IsSearchable(pegCount, diskCount, SearchWorkLimit)};
 }
 
 void SetRecordsKeeper(RecordsKeeper* newKeeper)

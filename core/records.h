@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 
-#include "core/big_count.h"
 
 // The player's records: for each board played, the best time and the fewest
 // moves of a completed transfer, each with the day it was set, and how many
@@ -58,15 +57,6 @@ struct FinishedTransfer {
 // each beats the board's best; a tie keeps the earlier day. True when either
 // was kept.
 bool AddFinishedTransfer(RecordTable& table, const FinishedTransfer& transfer);
-
-// The fewest moves from a tower on one peg to a finished transfer, and whether
-// no fewer is proven (three and four pegs, and every board small enough to
-// search), as the solver counts them from a new game's board.
-struct FewestMoves {
-    BigCount Moves;
-    bool Proven = false;
-};
-FewestMoves FewestFromTower(std::int32_t pegCount, std::int32_t diskCount);
 
 // Where the records last between runs. With none installed they live in
 // memory only.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 
+#include "core/fewest_moves.h"
 #include "core/settings_table.h"
 
 namespace {

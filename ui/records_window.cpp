@@ -2,6 +2,7 @@
 #include "ui/records_window.h"
 
 #include "core/duration.h"
+#include "core/fewest_moves.h"
 #include "core/hint_text.h"
 #include "core/main_window_units.h"
 #include "core/records.h"

@@ -10,6 +10,7 @@
 
 #include "core/board.h"
 #include "core/disk_moves.h"
+#include "core/fewest_moves.h"
 #include "core/game_flow.h"
 #include "core/game_settings.h"
 #include "core/game_view.h"

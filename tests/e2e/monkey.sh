@@ -146,7 +146,7 @@ window_point() {
 }
 
 KEYS=(Return ctrl+Return space F1 ctrl+KP_Add ctrl+KP_Subtract shift+KP_Add shift+KP_Subtract
-      alt+KP_Add alt+KP_Subtract minus ctrl+minus Tab Up Down Left Right 1 5 9 0 BackSpace Return space)
+      alt+KP_Add alt+KP_Subtract minus ctrl+minus Tab Up Down Left Right 1 5 9 0 BackSpace Return space ctrl+r)
 
 random_action() {
   local choice=$(( RANDOM % 100 )) px py
