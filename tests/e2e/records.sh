@@ -44,10 +44,17 @@ record_row() {
 write_settings "[综合]" "柱数=3" "主柱=1" "横数=3"
 cp "$SETTINGS_FILE" "$WORK/start.ini"
 
-# A first win: a record, told in the tip and kept in the file.
+# A first win: a record, told in the tip as a screen reader hears it, and
+# kept in the file.
 start_focused_game 1
+events="$WORK/events.txt"
+tree events 6 >"$events" &
+listener=$!
+for _ in $(seq 50); do grep -q listening "$events" && break; sleep 0.1; done
 keys "${SHORTEST[@]}"
-sleep 3.5
+wait "$listener" || fail "the event listener failed"
+grep -qP '^object:property-change:accessible-name\tlabel\t新纪录！游戏初始完毕\.\.' "$events" ||
+  fail "the new record was not announced: $(cut -f3 "$events" | tr '\n' '|')"
 first_tip=$(tip)
 [[ "$first_tip" == 新纪录！* ]] || fail "the tip after a first win reads '$first_tip'"
 row=$(record_row)
@@ -98,4 +105,20 @@ start_focused_game 1
 row=$(record_row)
 [[ "$row" == *$'\t'2 ]] || fail "after the killed write the row reads '$row'"
 [ ! -e "$RECORDS.bad" ] || fail "the records file was set aside after the killed write"
-echo "records: a first win told and shown, a slower one counted, a killed write harmless"
+close_game
+
+# In English, the same row; then by keys, Tab to 清除成绩, Space and OK: no records are left.
+LANG=en_US.UTF-8 GAME_TITLE="Tower of Hanoi" start_focused_game 1
+xdotool key ctrl+r
+records_window=$(find_window --onlyvisible --name "^Records$") || fail "Ctrl+R opened no records window in English"
+cells=$(tree nodes Records | awk -F'\t' '$1 == "table cell" { print $2 }' | paste -s -d '|')
+[[ "$cells" == "3|3|Normal|"*"|7 ("*")|at least 7|2" ]] || fail "in English the row reads '$cells'"
+xdotool windowfocus --sync "$records_window"
+keys Tab space
+sleep 0.5
+keys Return
+sleep 0.5
+cells=$(tree nodes Records | awk -F'\t' '$1 == "table cell"' | wc -l)
+[ "$cells" = 0 ] || fail "清除成绩 left $cells cells"
+[ ! -s "$RECORDS" ] || fail "清除成绩 left records in the file: $(cat "$RECORDS")"
+echo "records: a first win told and shown, a slower one counted, a killed write harmless, cleared by keys"
