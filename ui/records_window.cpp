@@ -33,7 +33,7 @@ WindowTemplate Build()
     self.rect = {0, 0, 720, 360};
     self.text = Translate("Records", "成绩");
     self.borderStyle = window_border::NarrowFixed;
-    self.controlBox = self.minBox = true;
+    self.controlBox = true;
     self.escCloses = true;
     self.startPosition = start_position::Centred;
     window.units = {
