@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 
-
 // The player's records: for each board played, the best time and the fewest
 // moves of a completed transfer, each with the day it was set, and how many
 // transfers were completed. A transfer in whose game the demonstration moved

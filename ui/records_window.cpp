@@ -9,11 +9,11 @@
 #include "platform/controls/message_box.h"
 #include "platform/texts/translation.h"
 
-namespace {
 // Units are written as designated initialisers that name only what differs
 // from the defaults; GCC 12 warns about every field left out.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
+namespace {
 void ClearAfterAsking()
 {
     if (ShowMessage(Translate("Records", "您确定要清除全部成绩吗？"), mb::OkCancel) != mb_result::Ok)
@@ -77,8 +77,8 @@ std::string FewestText(const RecordBoard& board)
     const std::string count = MoveCountText(fewest.Moves);
     return fewest.Proven ? FillIn(Translate("Records", "至少 %1"), {count}) : count;
 }
-}  // namespace
 
+// The table's rows: a line a board, its cells parted by tabs.
 std::string RecordRows(const RecordTable& table)
 {
     std::string rows;
@@ -93,6 +93,7 @@ std::string RecordRows(const RecordTable& table)
     }
     return rows;
 }
+}  // namespace
 
 const WindowTemplate& RecordsWindowTemplate()
 {

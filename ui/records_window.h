@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "core/records.h"
 #include "platform/units/units.h"
 
 // The window of the player's records: a row for each board played, and a
@@ -16,5 +15,3 @@ const WindowTemplate& RecordsWindowTemplate();
 void OpenRecordsWindow();
 // Shows the records as they stand while the window is open.
 void ShowRecords();
-// The table's rows: a line a board, its cells parted by tabs.
-std::string RecordRows(const RecordTable& table);

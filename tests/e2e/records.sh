@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Records, read as a screen reader reads them: a 3-disk game won by keys in 7
-# moves sets a record, so the tip after the win begins "新纪录！", and Ctrl+R
-# shows the board's row (3, 3, 正常) with 7 moves and 至少 7. A second, slower
-# win in 9 moves keeps both records and counts 2 transfers. Killed while its
-# records are written, the game leaves the file it had. The settings file
-# after each game is the same byte for byte: records never touch it.
+# moves sets a record, so the tip after the win begins "新纪录！" and is
+# announced so, and Ctrl+R shows the board's row (3, 3, 正常) with 7 moves and
+# 至少 7. A second, slower win in 9 moves keeps both records and counts 2
+# transfers. Killed while its records are written, the game leaves the file it
+# had. The settings file after each game is the same byte for byte: records
+# never touch it. In English the row reads the same; Tab, Space and OK on
+# 清除成绩 leave no records.
 source "$(dirname "$0")/private_bus.bash"
 source "$(dirname "$0")/xsession.bash"
 
