@@ -35,6 +35,18 @@ RecordTable& Table()
     return *records;
 }
 
+// The moves of the game, a line each in its move record.
+std::int64_t MovesOfThisGame()
+{
+    const std::string& record = Course.MoveRecord;
+    if (record.empty())
+        return 0;
+    std::int64_t lines = 1;
+    for (std::size_t at = record.find("\r\n"); at != std::string::npos; at = record.find("\r\n", at + 2))
+        ++lines;
+    return lines;
+}
+
 // Saves the records; false when the keeper could not.
 bool SaveChanged()
 {
@@ -80,16 +92,9 @@ void NoteDemonstrationMove()
 
 std::string KeepFinishedTransfer()
 {
-    std::int64_t moves = 0;
-    if (!Course.MoveRecord.empty()) {
-        moves = 1;
-        for (std::size_t at = Course.MoveRecord.find("\r\n"); at != std::string::npos;
-             at = Course.MoveRecord.find("\r\n", at + 2))
-            ++moves;
-    }
     const FinishedTransfer transfer{.Board = {GameSettings.PegCount, GameSettings.DiskCount, ReverseMode},
                                     .Seconds = Course.ElapsedSeconds,
-                                    .Moves = moves,
+                                    .Moves = MovesOfThisGame(),
                                     .Demonstrated = demonstratedGame == Course.GameNumber,
                                     .Date = TodayText()};
     const bool newRecord = AddFinishedTransfer(Table(), transfer);
