@@ -28,8 +28,19 @@ keys() {
 # The seven moves that take three disks from peg A to peg C.
 SHORTEST=(a c a b c b a c b a b c a c)
 
-# The tip, from the main window's accessible tree.
-tip() { tree nodes 汉诺塔 | awk -F'\t' '$1 == "label" && $3 == "提示" { print $2 }'; }
+# The tip, from the main window's accessible tree (none while the board is rebuilt under the reader).
+tip() { tree nodes 汉诺塔 2>/dev/null | awk -F'\t' '$1 == "label" && $3 == "提示" { print $2 }'; }
+
+# The tip of the next level, once the win's sounds are over.
+next_level_tip() {
+  local text
+  for _ in $(seq 30); do
+    text=$(tip)
+    [[ "$text" == *游戏初始完毕* ]] && break
+    sleep 0.5
+  done
+  echo "$text"
+}
 
 # The records window's cells of the row of this board, tab-separated.
 record_row() {
@@ -50,15 +61,15 @@ cp "$SETTINGS_FILE" "$WORK/start.ini"
 # kept in the file.
 start_focused_game 1
 events="$WORK/events.txt"
-tree events 6 >"$events" &
+tree events 10 >"$events" &
 listener=$!
 for _ in $(seq 50); do grep -q listening "$events" && break; sleep 0.1; done
 keys "${SHORTEST[@]}"
+first_tip=$(next_level_tip)
 wait "$listener" || fail "the event listener failed"
+[[ "$first_tip" == 新纪录！* ]] || fail "the tip after a first win reads '$first_tip'"
 grep -qP '^object:property-change:accessible-name\tlabel\t新纪录！游戏初始完毕\.\.' "$events" ||
   fail "the new record was not announced: $(cut -f3 "$events" | tr '\n' '|')"
-first_tip=$(tip)
-[[ "$first_tip" == 新纪录！* ]] || fail "the tip after a first win reads '$first_tip'"
 row=$(record_row)
 IFS=$'\t' read -r pegs disks mode time moves fewest done <<<"$row"
 [ "$pegs $disks $mode" = "3 3 正常" ] || fail "the records row reads '$row'"
@@ -75,8 +86,7 @@ start_focused_game 1
 keys a b b a
 sleep 2
 keys "${SHORTEST[@]}"
-sleep 3.5
-second_tip=$(tip)
+second_tip=$(next_level_tip)
 [[ "$second_tip" != 新纪录！* ]] || fail "a slower win in more moves set a record"
 row=$(record_row)
 IFS=$'\t' read -r pegs disks mode time moves fewest done <<<"$row"
@@ -86,8 +96,9 @@ close_game
 cmp -s "$WORK/first.ini" "$SETTINGS_FILE" || fail "the settings files of the two games differ"
 grep -qa records "$SETTINGS_FILE" && fail "the settings file mentions records"
 
-# Killed while the records are written (each sync held for 3 s): the file is
-# the one before, and the next start reads it without setting it aside.
+# Killed while the records are written (each sync held for 3 s, the new
+# content waiting in a file beside the old): the file is the one before, and
+# the next start reads it without setting it aside.
 cp "$RECORDS" "$WORK/records-before.ini"
 cp "$WORK/start.ini" "$SETTINGS_FILE"
 cp "$GAME_BINARY" "$WORK/torvane"
@@ -98,7 +109,11 @@ GAME_WINDOW=$(find_window --onlyvisible --name 汉诺塔) || fail "the main wind
 xdotool windowfocus --sync "$GAME_WINDOW"
 sleep 1
 keys "${SHORTEST[@]}"
-sleep 1
+for _ in $(seq 100); do
+  compgen -G "$RECORDS.??????" >/dev/null && break
+  sleep 0.1
+done
+compgen -G "$RECORDS.??????" >/dev/null || fail "no write of the records began"
 pkill -KILL -P "$GAME_PID" || fail "no game under strace to kill"
 wait "$GAME_PID" 2>/dev/null || true
 GAME_PID=""
