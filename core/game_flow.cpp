@@ -7,6 +7,7 @@
 #include "core/effect_requests.h"
 #include "core/game_settings.h"
 #include "core/game_view.h"
+#include "core/records.h"
 #include "platform/texts/translation.h"
 
 GameCourse Course;
@@ -51,6 +52,8 @@ void CompleteTransfer()
         ~Running() { transferRunning = false; }
     } running;
     SetTip(Translate("Game", "您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】"));
+    // Kept at once: the transfer is complete even if the window closes during the celebration.
+    const std::string nextTipPrefix = KeepFinishedTransfer();
     StopClock();
     PlayEffect(Effect::Win1);
     if (!View().WaitWhileOpen(FirstWinPause))
@@ -60,11 +63,16 @@ void CompleteTransfer()
         return;
     PlayEffect(Effect::Win3, OtherEffects::Keep);
     GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount + 1);
-    NewGame(new_game::Redraw | new_game::Silent | new_game::KeepCounters);
+    StartGame(new_game::Redraw | new_game::Silent | new_game::KeepCounters, nextTipPrefix);
 }
 }  // namespace
 
 void NewGame(unsigned flags)
+{
+    StartGame(flags, {});
+}
+
+void StartGame(unsigned flags, const std::string& tipPrefix)
 {
     CancelLift();
     BuildBoard();
@@ -82,7 +90,7 @@ void NewGame(unsigned flags)
         View().ShowStatus(status_part::Time, Translate("Game", "0 秒"));
         View().ShowStatus(status_part::Steps, StepsText(0));
     }
-    SetTip(Translate("Game", "游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
+    SetTip(tipPrefix + Translate("Game", "游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
     View().NextBackground();
 }
 

@@ -36,6 +36,7 @@ inline constexpr MenuUnit 菜单退出{MainWindowId, 0x2600000D};
 inline constexpr MenuUnit 菜单分隔3{MainWindowId, 0x2600000E};
 inline constexpr MenuUnit 菜单提示{MainWindowId, 0x2600000F};
 inline constexpr MenuUnit 菜单演示{MainWindowId, 0x26000010};
+inline constexpr MenuUnit 菜单成绩{MainWindowId, 0x26000011};
 
 // The parts of 状态条, from the left: the time played, the steps and the tip.
 namespace status_part {

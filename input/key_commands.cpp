@@ -17,7 +17,7 @@
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
 
-bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
+bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)(), void (*openRecordsWindow)())
 {
     // Any key but a modifier by itself ends a demonstration, and does nothing else.
     if (DemonstrationRunning() && keyCode != 0) {
@@ -28,6 +28,10 @@ bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
         return true;
     if (modifiers == modifier::Ctrl && (keyCode == key::H || keyCode == key::D)) {
         keyCode == key::H ? ShowHint() : StartDemonstration();
+        return true;
+    }
+    if (modifiers == modifier::Ctrl && keyCode == key::R) {
+        openRecordsWindow();
         return true;
     }
     if (keyCode == key::Enter) {

@@ -4,6 +4,7 @@
 #include "core/game_flow.h"
 #include "core/hint_text.h"
 #include "core/main_window_units.h"
+#include "core/records.h"
 #include "core/solver.h"
 #include "input/keyboard_play.h"
 #include "platform/units/units.h"
@@ -59,6 +60,7 @@ void DemonstrationStep()
     if (!plan.NextMove)
         return StopDemonstration();
     stepping = true;
+    NoteDemonstrationMove();
     PlayKeyboardMove(plan.NextMove->Source, plan.NextMove->Target);
     stepping = false;
 }

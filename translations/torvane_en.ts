@@ -383,6 +383,10 @@ Click to go on &gt;&gt;&gt;</translation>
         <source>演示 (Ctrl+D)</source>
         <translation>Demonstration (Ctrl+D)</translation>
     </message>
+    <message>
+        <source>成绩... (Ctrl+R)</source>
+        <translation>Records... (Ctrl+R)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -415,6 +419,73 @@ Click OK to apply this and start a new game!</translation>
     <message>
         <source>走法记录</source>
         <translation>Moves</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>新纪录！</source>
+        <translation>New record! </translation>
+    </message>
+    <message>
+        <source>成绩未能存入文件！</source>
+        <translation>The records could not be saved! </translation>
+    </message>
+    <message>
+        <source>您确定要清除全部成绩吗？</source>
+        <translation>Do you really want to clear all records?</translation>
+    </message>
+    <message>
+        <source>成绩</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>柱数</source>
+        <translation>Pegs</translation>
+    </message>
+    <message>
+        <source>盘数</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>最短用时</source>
+        <translation>Best time</translation>
+    </message>
+    <message>
+        <source>最少走法</source>
+        <translation>Fewest moves</translation>
+    </message>
+    <message>
+        <source>至少需要</source>
+        <translation>Fewest possible</translation>
+    </message>
+    <message>
+        <source>完成次数</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>清除成绩</source>
+        <translation>Clear records</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>至少 %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>逆向</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "ui/contact.h"
 #include "ui/main_window.h"
 #include "ui/move_record_window.h"
+#include "ui/records_window.h"
 #include "ui/song_font.h"
 
 // Units are written as designated initialisers that name only what differs
@@ -69,7 +70,10 @@ WindowTemplate Build()
              ShowContextMenu();
          }},
         {Event::DoubleClick, Run(ToggleFullScreen)},
-        {Event::KeyDown, [](EventArgs& args) { args.keyUsed = HandleKey(args.key, args.modifiers, OpenAboutWindow); }},
+        {Event::KeyDown,
+         [](EventArgs& args) {
+             args.keyUsed = HandleKey(args.key, args.modifiers, OpenAboutWindow, OpenRecordsWindow);
+         }},
     };
 
     const std::string pauseText =
@@ -188,6 +192,7 @@ WindowTemplate Build()
              MenuEntry(菜单分隔3, "-"),
              MenuEntry(菜单提示, Translate("MainWindow", "提示 (Ctrl+H)"), ShowHint),
              MenuEntry(菜单演示, Translate("MainWindow", "演示 (Ctrl+D)"), StartDemonstration),
+             MenuEntry(菜单成绩, Translate("MainWindow", "成绩... (Ctrl+R)"), OpenRecordsWindow),
          }) {
         window.units.push_back(std::move(entry));
     }

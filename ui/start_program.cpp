@@ -9,11 +9,13 @@
 #include "platform/units/units.h"
 #include "platform/windows/program_icon.h"
 #include "platform/windows/termination.h"
+#include "settings/records_file.h"
 #include "settings/saved_settings.h"
 #include "ui/about_window_template.h"
 #include "ui/main_window.h"
 #include "ui/main_window_template.h"
 #include "ui/move_record_window.h"
+#include "ui/records_window.h"
 #include "ui/settings_dialog_template.h"
 
 int StartProgram(int& argc, char** argv)
@@ -26,14 +28,19 @@ int StartProgram(int& argc, char** argv)
     SoundEffects effects;
     SetEffectPlayer(&effects);
     OpenSettingsStore();
+    RecordsFile records(RecordsFilePath());
+    SetRecordsKeeper(&records);
+    WhenRecordsChange(ShowRecords);
     RegisterWindowTemplate(MainWindowTemplate());
     RegisterWindowTemplate(MoveRecordWindowTemplate());
+    RegisterWindowTemplate(RecordsWindowTemplate());
     RegisterWindowTemplate(AboutWindowTemplate());
     RegisterWindowTemplate(SettingsDialogTemplate());
     LoadWindow(主窗口);
     OnTerminationRequest(CloseOnTerminationRequest);
     RunEventLoop();
     SetEffectPlayer(nullptr);
+    SetRecordsKeeper(nullptr);
     ShutdownServices();
     return 0;
 }

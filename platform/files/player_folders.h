@@ -2,21 +2,23 @@
 #pragma once
 #include <string>
 
-// Where the files a player keeps (the settings file, the background folder)
-// live. A game that is not installed keeps them beside its executable, so a
-// build or a copy carried on a stick keeps its own files. An installed game
-// keeps them in the player's own places, whoever runs it: the user's
-// configuration folder for settings and data folder for pictures, each in a
-// folder of the game's own. So does a game that is not installed but cannot
-// write its folder (on a read-only medium); it still reads what lies beside
-// it (ReadOnlyFolderBeside).
+// Where the files a player keeps (the settings file, the background folder,
+// the records) live. A game that is not installed keeps them beside its
+// executable, so a build or a copy carried on a stick keeps its own files. An
+// installed game keeps them in the player's own places, whoever runs it: the
+// user's configuration folder for settings and data folder for pictures and
+// records, each in a folder of the game's own. So does a game that is not
+// installed but cannot write its folder (on a read-only medium); it still
+// reads what lies beside it (ReadOnlyFolderBeside).
 
 // The folder of the game's own inside the per-user places.
 inline constexpr const char* PlayerFolderName = "torvane";
 
 enum class PlayerFiles {
     Settings,
-    Pictures
+    Pictures,
+    // Records are data, not settings: they go where the pictures come from.
+    Records
 };
 
 // Whether the executable in `runDirectory` is installed: the folder is the

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 
@@ -217,4 +218,9 @@ bool ReplaceFileContent(const std::string& link, std::string_view bytes)
     if (temporary.valid())
         return ReplaceThroughTemporary(temporary, temporaryPath, path, bytes, exists ? &old : nullptr);
     return exists && ReplaceInPlace(path, bytes);
+}
+
+bool SetFileAside(const std::string& path, const std::string& aside)
+{
+    return ::rename(path.c_str(), aside.c_str()) == 0;
 }

@@ -33,3 +33,7 @@ FileContent ReadRegularFile(const std::string& path, std::size_t limit);
 // claimed first. Leftover temporary files of earlier, interrupted writes are
 // removed. On failure the old content stays as it was and false is returned.
 bool ReplaceFileContent(const std::string& path, std::string_view bytes);
+
+// Moves whatever is at `path` (a file, a FIFO, a link itself rather than what
+// it names) to `aside`, replacing a file there; true when it was moved.
+bool SetFileAside(const std::string& path, const std::string& aside);

@@ -16,6 +16,7 @@ const char* KindName(UnitKind kind)
     case UnitKind::ComboBox: return "组合框";
     case UnitKind::ColorPicker: return "颜色选择器";
     case UnitKind::HyperLinker: return "超级链接框";
+    case UnitKind::Table: return "表格";
     case UnitKind::Timer: return "时钟";
     case UnitKind::StatusBar: return "状态条";
     }

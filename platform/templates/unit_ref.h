@@ -16,6 +16,7 @@ enum class UnitKind : std::int32_t {
     ComboBox = 0x1000E,
     ColorPicker = 0x1001C,
     HyperLinker = 0x1001D,
+    Table = 0x1001E,
     Timer = 0x10020,
     StatusBar = 0x20002,
 };
@@ -53,6 +54,7 @@ using ButtonUnit = Unit<UnitKind::Button>;
 using ComboBoxUnit = Unit<UnitKind::ComboBox>;
 using ColorPickerUnit = Unit<UnitKind::ColorPicker>;
 using HyperLinkerUnit = Unit<UnitKind::HyperLinker>;
+using TableUnit = Unit<UnitKind::Table>;
 using TimerUnit = Unit<UnitKind::Timer>;
 using StatusBarUnit = Unit<UnitKind::StatusBar>;
 

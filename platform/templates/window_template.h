@@ -183,7 +183,7 @@ struct UnitTemplate {
     std::int32_t spinMin = 0;
     std::int32_t spinMax = 100;
 
-    // combo box
+    // combo box; for a table, the columns' headers
     std::vector<std::string> items;
     std::int32_t selected = -1;
 

@@ -8,6 +8,7 @@
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
+#include "platform/controls/table_widget.h"
 #include "platform/system/fatal.h"
 #include "platform/templates/label_styles.h"
 #include "platform/templates/unit_bounds.h"
@@ -259,6 +260,10 @@ PropertyValue GetOwn(const UnitRecord& unit, int number, int element)
         if (number == prop::PickedColour.number)
             return unit.widget ? static_cast<ColourPickerWidget*>(unit.widget.data())->Value() : data.gradient[0];
         break;
+    case UnitKind::Table:
+        if (number == prop::TableRows.number)
+            return data.text;
+        break;
     default: break;
     }
     TypeMismatchStop();
@@ -344,6 +349,14 @@ void SetOwn(UnitRecord& unit, int number, int element, const PropertyValue& valu
             data.gradient[0] = AsInt(value);
             if (unit.widget)
                 static_cast<ColourPickerWidget*>(unit.widget.data())->SetValue(data.gradient[0]);
+            return;
+        }
+        break;
+    case UnitKind::Table:
+        if (number == prop::TableRows.number) {
+            data.text = AsText(value);
+            if (unit.widget)
+                ShowTableRows(unit.widget, data);
             return;
         }
         break;

@@ -35,9 +35,10 @@ struct Property {
 
 // A property that every kind but the menu entry has.
 template <typename Value, int Number>
-using CommonProperty = Property<Value, Number, UnitKind::window, UnitKind::EditBox, UnitKind::PicBox,
-                                UnitKind::DrawPanel, UnitKind::Label, UnitKind::Button, UnitKind::ComboBox,
-                                UnitKind::ColorPicker, UnitKind::HyperLinker, UnitKind::Timer, UnitKind::StatusBar>;
+using CommonProperty =
+    Property<Value, Number, UnitKind::window, UnitKind::EditBox, UnitKind::PicBox, UnitKind::DrawPanel, UnitKind::Label,
+             UnitKind::Button, UnitKind::ComboBox, UnitKind::ColorPicker, UnitKind::HyperLinker, UnitKind::Table,
+             UnitKind::Timer, UnitKind::StatusBar>;
 
 namespace prop {
 inline constexpr CommonProperty<std::int32_t, 0> Left{};
@@ -79,6 +80,8 @@ inline constexpr Property<std::int32_t, 23, UnitKind::EditBox> SpinnerMax{};
 inline constexpr Property<std::int32_t, 19, UnitKind::ComboBox> Selected{};
 // colour picker
 inline constexpr Property<Colour, 8, UnitKind::ColorPicker> PickedColour{};
+// table: its rows, one a line ("\n"), the cells of a row parted by tabs
+inline constexpr Property<std::string, 8, UnitKind::Table> TableRows{};
 }  // namespace prop
 
 // Element `Element` of a font property, whose values are of type `Value`.

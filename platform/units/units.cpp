@@ -16,6 +16,7 @@
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
 #include "platform/controls/status_bar_widget.h"
+#include "platform/controls/table_widget.h"
 #include "platform/system/fatal.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/text_metrics.h"
@@ -121,6 +122,11 @@ QWidget* CreateWidget(UnitRecord& unit, WindowWidget* window)
         QWidget* link = CreateHyperLinker(ref, data, window);
         UnitEventFilter::Attach(link, ref, false);
         return link;
+    }
+    case UnitKind::Table: {
+        QWidget* table = CreateTable(data, window);
+        UnitEventFilter::Attach(table, ref, false);
+        return table;
     }
     case UnitKind::Timer:
     case UnitKind::menu:

@@ -3,7 +3,9 @@
 # The game installed by `cmake --install` into a prefix its player cannot
 # write: it starts from the menu's command, plays a move, closes by Esc and
 # keeps its settings in the player's configuration folder, with a background
-# folder made in the player's data folder and the installed files untouched.
+# folder made in the player's data folder and the installed files untouched;
+# a transfer completed by the demonstration is counted in the records file of
+# the player's data folder.
 source "$(dirname "$0")/xsession.bash"
 
 build=$(dirname "$GAME_BINARY")
@@ -70,5 +72,17 @@ restore_defaults_by_menu
 wait_for_exit || fail "the installed game ended with status $? when restoring the defaults"
 [ ! -e "$ini" ] || fail "restoring the defaults left the settings file in place"
 follow_new_instance "$prefix/bin/torvane" "$old_pid"
+
+# The new game's five disks played by the demonstration, 31 moves 0.4 s apart.
+GAME_WINDOW=$(find_window --onlyvisible --name 汉诺塔) || fail "the restarted game showed no window"
+xdotool windowfocus --sync "$GAME_WINDOW"
+xdotool key ctrl+d
+records="$player_home/.local/share/torvane/records.ini"
+for _ in $(seq 300); do
+  [ -f "$records" ] && break
+  sleep 0.1
+done
+grep -qx "completed=1" "$records" 2>/dev/null || fail "no completed transfer in $records"
+grep -q "^best_time" "$records" && fail "a demonstrated game set a record"
 [ "$(listing)" = "$before" ] || fail "the installed files changed"
-echo "installed game: played from $command, settings in ~/.config/torvane, defaults restored, installed files untouched"
+echo "installed game: played from $command, settings in ~/.config/torvane, defaults restored, records in ~/.local/share/torvane, installed files untouched"

@@ -49,6 +49,8 @@ open_and_escape "the settings dialog (menu)" menu_command 7
 open_and_escape "the about window (F1)" xdotool key F1
 open_and_escape "the about window (menu)" menu_command 9
 open_and_escape "the move record window" menu_command 4
+open_and_escape "the records window (Ctrl+R)" xdotool key ctrl+r
+open_and_escape "the records window (menu)" menu_command 13
 
 # "必看" in the dialog: its box is active, and the dialog is again once it closes.
 xdotool windowfocus --sync "$GAME_WINDOW"

@@ -171,7 +171,8 @@ private slots:
                                       "退出",
                                       "",
                                       "提示 (Ctrl+H)",
-                                      "演示 (Ctrl+D)"};
+                                      "演示 (Ctrl+D)",
+                                      "成绩... (Ctrl+R)"};
         const QList<QAction*> actions = menu->actions();
         QCOMPARE(actions.size(), captions.size());
         for (qsizetype i = 0; i < actions.size(); ++i) {
