@@ -42,37 +42,13 @@ void StopClock()
     Course.StepCount = 0;
 }
 
-void CompleteTransfer()
+std::string NewGameTip()
 {
-    // Its own waits handle events: a drop among them must not start it again.
-    if (transferRunning)
-        return;
-    struct Running {
-        Running() { transferRunning = true; }
-        ~Running() { transferRunning = false; }
-    } running;
-    SetTip(Translate("Game", "您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】"));
-    // Kept at once: the transfer is complete even if the window closes during the celebration.
-    const std::string nextTipPrefix = KeepFinishedTransfer();
-    StopClock();
-    PlayEffect(Effect::Win1);
-    if (!View().WaitWhileOpen(FirstWinPause))
-        return;
-    PlayEffect(Effect::Win2, OtherEffects::Keep);
-    if (!View().WaitWhileOpen(SecondWinPause))
-        return;
-    PlayEffect(Effect::Win3, OtherEffects::Keep);
-    GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount + 1);
-    StartGame(new_game::Redraw | new_game::Silent | new_game::KeepCounters, nextTipPrefix);
-}
-}  // namespace
-
-void NewGame(unsigned flags)
-{
-    StartGame(flags, {});
+    return Translate("Game", "游戏初始完毕..第一次选择盘片进行移动时将开始计时..");
 }
 
-void StartGame(unsigned flags, const std::string& tipPrefix)
+// A game as `NewGame` starts it, with `tip` in the tip part.
+void StartGame(unsigned flags, const std::string& tip)
 {
     CancelLift();
     BuildBoard();
@@ -90,8 +66,38 @@ void StartGame(unsigned flags, const std::string& tipPrefix)
         View().ShowStatus(status_part::Time, Translate("Game", "0 秒"));
         View().ShowStatus(status_part::Steps, StepsText(0));
     }
-    SetTip(tipPrefix + Translate("Game", "游戏初始完毕..第一次选择盘片进行移动时将开始计时.."));
+    SetTip(tip);
     View().NextBackground();
+}
+
+void CompleteTransfer()
+{
+    // Its own waits handle events: a drop among them must not start it again.
+    if (transferRunning)
+        return;
+    struct Running {
+        Running() { transferRunning = true; }
+        ~Running() { transferRunning = false; }
+    } running;
+    SetTip(Translate("Game", "您已成功完成转移工作！更改盘片数可按下 Ctrl + Enter 键或右键菜单【参数设定】"));
+    // Kept at once: the transfer is complete even if the window closes during the celebration.
+    const std::string nextTip = KeepFinishedTransfer(NewGameTip());
+    StopClock();
+    PlayEffect(Effect::Win1);
+    if (!View().WaitWhileOpen(FirstWinPause))
+        return;
+    PlayEffect(Effect::Win2, OtherEffects::Keep);
+    if (!View().WaitWhileOpen(SecondWinPause))
+        return;
+    PlayEffect(Effect::Win3, OtherEffects::Keep);
+    GameSettings.DiskCount = BoundedDiskCount(GameSettings.DiskCount + 1);
+    StartGame(new_game::Redraw | new_game::Silent | new_game::KeepCounters, nextTip);
+}
+}  // namespace
+
+void NewGame(unsigned flags)
+{
+    StartGame(flags, NewGameTip());
 }
 
 void StartClockIfIdle()

@@ -51,8 +51,6 @@ enum Flag : unsigned {
 }  // namespace new_game
 
 void NewGame(unsigned flags = 0);
-// The same, with the new-game tip after `tipPrefix`.
-void StartGame(unsigned flags, const std::string& tipPrefix);
 void StartClockIfIdle();
 void ClockTick();
 // Counts the step of a drop on `targetPeg` and finishes the transfer when the

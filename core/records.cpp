@@ -90,7 +90,7 @@ void NoteDemonstrationMove()
     demonstratedGame = Course.GameNumber;
 }
 
-std::string KeepFinishedTransfer()
+std::string KeepFinishedTransfer(const std::string& nextTip)
 {
     const FinishedTransfer transfer{.Board = {GameSettings.PegCount, GameSettings.DiskCount, ReverseMode},
                                     .Seconds = Course.ElapsedSeconds,
@@ -98,10 +98,10 @@ std::string KeepFinishedTransfer()
                                     .Demonstrated = demonstratedGame == Course.GameNumber,
                                     .Date = TodayText()};
     const bool newRecord = AddFinishedTransfer(Table(), transfer);
-    std::string prefix = newRecord ? Translate("Records", "新纪录！") : std::string();
+    const std::string prefix = newRecord ? Translate("Records", "新纪录！") : std::string();
     if (!SaveChanged() && !std::exchange(saveFailureTold, true))
-        prefix += Translate("Records", "成绩未能存入文件！");
-    return prefix;
+        return prefix + Translate("Records", "成绩未能存入文件！");
+    return prefix + nextTip;
 }
 
 bool ClearRecords()

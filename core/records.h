@@ -76,8 +76,9 @@ void WhenRecordsChange(std::function<void()> task);
 // The demonstration is about to move a disk in the game in progress.
 void NoteDemonstrationMove();
 // Counts the game in progress, whose transfer is complete, and keeps its
-// records. Gives what the tip after the win begins with: "新纪录！" when a
-// record was set, and word of a failed save the first time one fails.
-std::string KeepFinishedTransfer();
+// records. Gives the tip after the win: `nextTip` after "新纪录！" when a
+// record was set; the first time a save fails, word of that instead of
+// `nextTip`, as the tip part has no room for both.
+std::string KeepFinishedTransfer(const std::string& nextTip);
 // Forgets every record; false when that could not be kept.
 bool ClearRecords();

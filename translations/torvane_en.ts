@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>游戏初始完毕..第一次选择盘片进行移动时将开始计时..</source>
-        <translation>New game ready.. the clock starts when you first pick up a disk..</translation>
+        <translation>New game ready.. the clock starts when you lift a disk..</translation>
     </message>
     <message>
         <source>您 出色 地完成了原地打转！= =</source>
@@ -461,7 +461,7 @@ Click OK to apply this and start a new game!</translation>
     </message>
     <message>
         <source>至少需要</source>
-        <translation>Fewest possible</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>完成次数</source>

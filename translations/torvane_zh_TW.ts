@@ -381,6 +381,10 @@
         <source>演示 (Ctrl+D)</source>
         <translation>示範 (Ctrl+D)</translation>
     </message>
+    <message>
+        <source>成绩... (Ctrl+R)</source>
+        <translation>成績... (Ctrl+R)</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -413,6 +417,73 @@
     <message>
         <source>走法记录</source>
         <translation>走法紀錄</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>新纪录！</source>
+        <translation>新紀錄！</translation>
+    </message>
+    <message>
+        <source>成绩未能存入文件！</source>
+        <translation>成績未能存入檔案！</translation>
+    </message>
+    <message>
+        <source>您确定要清除全部成绩吗？</source>
+        <translation>您確定要清除全部成績嗎？</translation>
+    </message>
+    <message>
+        <source>成绩</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>柱数</source>
+        <translation>柱數</translation>
+    </message>
+    <message>
+        <source>盘数</source>
+        <translation>盤數</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>最短用时</source>
+        <translation>最短用時</translation>
+    </message>
+    <message>
+        <source>最少走法</source>
+        <translation>最少走法</translation>
+    </message>
+    <message>
+        <source>至少需要</source>
+        <translation>至少需要</translation>
+    </message>
+    <message>
+        <source>完成次数</source>
+        <translation>完成次數</translation>
+    </message>
+    <message>
+        <source>清除成绩</source>
+        <translation>清除成績</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>至少 %1</source>
+        <translation>至少 %1</translation>
+    </message>
+    <message>
+        <source>逆向</source>
+        <translation>逆向</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>正常</translation>
     </message>
 </context>
 <context>

@@ -200,7 +200,7 @@ private slots:
     {
         keeper.failing = true;
         WinThreeDisks();
-        QVERIFY2(view.tip.startsWith("新纪录！成绩未能存入文件！游戏"), qPrintable(view.tip));
+        QCOMPARE(view.tip, QStringLiteral("新纪录！成绩未能存入文件！"));
         WinThreeDisks();
         QVERIFY2(view.tip.startsWith("游戏初始完毕"), qPrintable(view.tip));
         QCOMPARE(Records().at(ThreeByThree).Completed, 2);

@@ -164,9 +164,13 @@ mapfile -t entries < <(awk -F'\t' '$1 == "combo box" { inside = $2 == "Gradient"
                                   inside && $1 == "list item" { print $2 }' "$read_file")
 [ "${#entries[@]}" -eq 9 ] || fail "the gradient list has ${#entries[@]} entries: ${entries[*]}"
 xdotool key Escape Home
+# A loaded machine may show an entry late: each is looked at for up to 6 s.
 for entry in "${entries[@]}"; do
-  sleep 0.3
-  import -window root "$shot"
+  for _ in $(seq 20); do
+    sleep 0.3
+    import -window root "$shot"
+    (shows_whole "$entry" "$shot" "$x $y $(( width - 17 )) $height" AR-PL-UMing-CN) 2>/dev/null && break
+  done
   shows_whole "$entry" "$shot" "$x $y $(( width - 17 )) $height" AR-PL-UMing-CN
   xdotool key Down
 done

@@ -12,6 +12,7 @@
 #include "ui/about_window_template.h"
 #include "ui/main_window_template.h"
 #include "ui/move_record_window.h"
+#include "ui/records_window.h"
 #include "ui/settings_dialog_template.h"
 
 // A settings file of the test's own, which starts out missing.
@@ -37,6 +38,7 @@ inline bool OpenAnchorWindow()
     RegisterWindowTemplate(AnchorWindow());
     RegisterWindowTemplate(MainWindowTemplate());
     RegisterWindowTemplate(MoveRecordWindowTemplate());
+    RegisterWindowTemplate(RecordsWindowTemplate());
     RegisterWindowTemplate(AboutWindowTemplate());
     RegisterWindowTemplate(SettingsDialogTemplate());
     return LoadWindow(锚窗口);

@@ -5,6 +5,7 @@
 // with the widest values a game reaches.
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
@@ -31,6 +33,7 @@
 #include "ui/help_texts.h"
 #include "ui/main_window.h"
 #include "ui/main_window_fixture.h"
+#include "ui/records_window.h"
 
 namespace {
 // The room a window manager's title bar leaves for the title: the window's
@@ -211,6 +214,9 @@ std::vector<std::string> Tips()
         Translate("Game", "游戏初始完毕..第一次选择盘片进行移动时将开始计时.."),
         Translate("Game", "您 出色 地完成了原地打转！= ="),
     };
+    const std::string newGame = tips[6];
+    tips.push_back(Translate("Records", "新纪录！") + newGame);
+    tips.push_back(Translate("Records", "新纪录！") + Translate("Records", "成绩未能存入文件！"));
     for (bool proven : {false, true}) {
         plan.ProvenShortest = proven;
         tips.push_back(FillIn(proven ? Translate("Hint", "提示：从 %1 到 %2（至少还需 %3 步）")
@@ -312,6 +318,35 @@ private slots:
         Clipped clipped;
         clipped.Check("编辑框走法", QStringLiteral("DG→DF"), record->font(), record->viewport()->rect());
         DestroyUnit(走法窗口);
+        QVERIFY2(clipped.None(), clipped.Report());
+    }
+
+    // Its headers in their columns, and a row of the widest values, whose
+    // cells wrap their lines.
+    void theRecordsWindow()
+    {
+        OpenRecordsWindow();
+        QVERIFY(UnitExists(成绩窗口));
+        const std::string dated = "（2026-12-31）";
+        const std::string time = Widest<double>(ClockValues(99), FormatDuration, QFont()).toStdString();
+        Set(表格成绩, prop::TableRows,
+            "111\t999\t" + Translate("Records", "逆向") + "\t" + time + dated + "\t999999999999" + dated + "\t" +
+                FillIn(Translate("Records", "至少 %1"), {"999999999999"}) + "\t999999999999\n");
+        auto* table = qobject_cast<QTableWidget*>(WidgetOf(表格成绩));
+        QVERIFY(table);
+        Clipped clipped;
+        CheckTitle(成绩窗口, clipped);
+        CheckControls(RecordsWindowTemplate(), clipped);
+        QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString name = QStringLiteral("表格成绩 column %1").arg(column);
+            // A header section keeps some pixels on either side of its text.
+            clipped.Check(name, table->horizontalHeaderItem(column)->text(), header->font(),
+                          QRect(0, 0, header->sectionSize(column) - 8, header->height()));
+            clipped.Check(name, table->item(0, column)->text(), table->font(),
+                          table->visualItemRect(table->item(0, column)).adjusted(3, 0, -3, 0), true);
+        }
+        DestroyUnit(成绩窗口);
         QVERIFY2(clipped.None(), clipped.Report());
     }
 
