@@ -14,14 +14,6 @@ start_focused_game 0.5
 measure_board "$GAME_WINDOW"
 shot="$WORK/board.png"
 
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key "$key"
-    sleep 0.15
-  done
-}
-
 # The main peg is B: its top disk to A, the next to C.
 keys b a b c
 import -window root "$shot"

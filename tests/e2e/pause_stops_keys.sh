@@ -10,14 +10,6 @@ start_window_manager
 start_focused_game 0.5
 measure_board "$GAME_WINDOW"
 
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key "$key"
-    sleep 0.15
-  done
-}
-
 # The client area with the time part of the status bar (its first 100
 # pixels) blacked out: the clock goes on once the game does.
 client_shot() {

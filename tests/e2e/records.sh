@@ -18,13 +18,6 @@ start_accessibility_bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C LC_ALL= LC_MESSAGES= LC_CTYPE=C.UTF-8
 RECORDS="$WORK/records.ini"
 
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key "$key"
-    sleep 0.15
-  done
-}
 # The seven moves that take three disks from peg A to peg C.
 SHORTEST=(a c a b c b a c b a b c a c)
 

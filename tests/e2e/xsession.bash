@@ -125,6 +125,15 @@ row_y() {
   echo $(( TOP + PLAY_HEIGHT - row - disk * ($1 - 1) - disk / 2 ))
 }
 
+# Presses keys through XTEST one after another, 0.15 s apart.
+keys() {
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.15
+  done
+}
+
 # Drags the top disk of one peg to another, then waits DRAG_PAUSE seconds.
 drag() {
   local from=$1 to=$2
