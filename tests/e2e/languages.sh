@@ -157,13 +157,13 @@ shot="$WORK/dialog.png"
 import -window root "$shot"
 shows_whole "Read me" "$shot" "$(place_of "$read_file" "push button" "Read me")" AR-PL-UMing-CN
 read -r x y width height <<<"$(place_of "$read_file" "combo box" Gradient)"
-xdotool mousemove $(( x + 10 )) $(( y + height / 2 )) click 1
-sleep 0.5
 # The list's entries, as the tree lists them after the list.
 mapfile -t entries < <(awk -F'\t' '$1 == "combo box" { inside = $2 == "Gradient"; next }
                                   inside && $1 == "list item" { print $2 }' "$read_file")
 [ "${#entries[@]}" -eq 9 ] || fail "the gradient list has ${#entries[@]} entries: ${entries[*]}"
-xdotool key Escape Home
+# The mouse wheel over the list steps through its entries without opening
+# it, whatever a loaded machine does to the timing of a pop-up.
+xdotool mousemove $(( x + 10 )) $(( y + height / 2 )) click --repeat 12 --delay 30 4
 # A loaded machine may show an entry late: each is looked at for up to 6 s.
 for entry in "${entries[@]}"; do
   for _ in $(seq 20); do
@@ -172,7 +172,7 @@ for entry in "${entries[@]}"; do
     (shows_whole "$entry" "$shot" "$x $y $(( width - 17 )) $height" AR-PL-UMing-CN) 2>/dev/null && break
   done
   shows_whole "$entry" "$shot" "$x $y $(( width - 17 )) $height" AR-PL-UMing-CN
-  xdotool key Down
+  xdotool click 5
 done
 xdotool key Escape
 sleep 0.5
