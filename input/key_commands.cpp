@@ -14,6 +14,7 @@
 #include "platform/system/process.h"
 #include "platform/texts/translation.h"
 #include "platform/units/units.h"
+#include "render/accessible_board.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
 
@@ -28,6 +29,10 @@ bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)())
         return true;
     if (modifiers == modifier::Ctrl && (keyCode == key::H || keyCode == key::D)) {
         keyCode == key::H ? ShowHint() : StartDemonstration();
+        return true;
+    }
+    if (modifiers == modifier::Ctrl && keyCode == key::I) {
+        SpeakKeyboardColumn();
         return true;
     }
     if (keyCode == key::Enter) {

@@ -4,11 +4,14 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
+#include <QPointer>
 
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
+#include "platform/controls/spoken_notices.h"
 #include "platform/controls/status_bar_widget.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/window_widget.h"
@@ -140,8 +143,26 @@ void ShowAccessibleTexts(QWidget* widget, const UnitTemplate& unit)
     }
 }
 
+namespace {
+// The widget a screen reader was last turned to, until the real focus moves.
+QPointer<QWidget> announced;
+}  // namespace
+
 void AnnounceWidget(QWidget* widget)
 {
+    // A screen reader does not read again the focus it is on.
+    if (widget == announced) {
+        SpeakNotice(widget->accessibleName());
+        return;
+    }
+    static const bool watching = QObject::connect(qApp, &QApplication::focusChanged, ForgetAnnouncedWidget);
+    Q_UNUSED(watching);
+    announced = widget;
     QAccessibleEvent event(widget, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+void ForgetAnnouncedWidget()
+{
+    announced = nullptr;
 }

@@ -19,5 +19,7 @@ void SetAccessibleTexts(QWidget* widget, const std::string& name, const std::str
 void ShowAccessibleTexts(QWidget* widget, const UnitTemplate& unit);
 // Turns the screen reader's attention to the widget, as to a control that
 // takes the focus: it reads the widget's name and description. The keys still
-// go where they went.
+// go where they went. Turned to it already, it says the widget's name again.
 void AnnounceWidget(QWidget* widget);
+// The next AnnounceWidget turns a screen reader again, as after a real focus change.
+void ForgetAnnouncedWidget();

@@ -15,6 +15,7 @@
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
+#include "platform/controls/spoken_notices.h"
 #include "platform/controls/status_bar_widget.h"
 #include "platform/system/fatal.h"
 #include "platform/windows/qt_convert.h"
@@ -541,6 +542,32 @@ void AnnounceUnit(const UnitRef& ref)
     UnitRecord& unit = CheckedUnit(ref);
     if (unit.widget)
         AnnounceWidget(unit.widget);
+}
+
+void SpeakText(const std::string& text)
+{
+    SpeakNotice(DisplayText(text).trimmed());
+}
+
+void WhenWindowFocused(const UnitRef& ref, std::function<void()> task)
+{
+    class Observer : public QObject {
+    public:
+        explicit Observer(QObject* window, std::function<void()> task) : QObject(window), task_(std::move(task)) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::FocusIn) {
+                ForgetAnnouncedWidget();
+                QTimer::singleShot(0, this, task_);
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> task_;
+    };
+    QWidget* window = LoadedWindow(ref.window).Widget();
+    window->installEventFilter(new Observer(window, std::move(task)));
 }
 
 bool ScreenReaderListening()
