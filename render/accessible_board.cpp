@@ -74,10 +74,10 @@ std::string SpokenDisks(std::int32_t peg)
     const std::vector<std::int32_t> disks = DisksFromBottom(peg);
     if (disks.size() <= 2 * EndShown)
         return PegDisks(peg);
-    const std::string between =
-        TranslateCount("Board", "，中间另有 %n 个盘，", nullptr, std::int32_t(disks.size() - 2 * EndShown));
+    const auto between = std::int32_t(disks.size() - 2 * EndShown);
+    const std::string betweenText = TranslateCount("Board", "，中间另有 %n 个盘，", nullptr, between);
     return FillIn(Translate("Board", "从下到上：%1"),
-                  {NumberList(disks.begin(), disks.begin() + EndShown) + between +
+                  {NumberList(disks.begin(), disks.begin() + EndShown) + betweenText +
                    NumberList(disks.end() - EndShown, disks.end())});
 }
 

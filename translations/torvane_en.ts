@@ -85,6 +85,17 @@
         <source>键盘列：%1 柱</source>
         <translation>Keyboard column: peg %1</translation>
     </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>，中间另有 %n 个盘，</source>
+        <translation>
+            <numerusform>, %n more disk between, </numerusform>
+            <numerusform>, %n more disks between, </numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ColourPicker</name>
@@ -188,6 +199,10 @@
         <source>您 出色 地完成了原地打转！= =</source>
         <translation>You have brilliantly gone round in a circle! = =</translation>
     </message>
+    <message>
+        <source>继续游戏</source>
+        <translation>Game resumed</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -273,6 +288,17 @@
     <message>
         <source>提示：从 %1 到 %2（还需 %3 步）</source>
         <translation>Hint: from %1 to %2 (%3 moves to go)</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>左边没有柱了</source>
+        <translation>No peg further left</translation>
+    </message>
+    <message>
+        <source>右边没有柱了</source>
+        <translation>No peg further right</translation>
     </message>
 </context>
 <context>
@@ -397,6 +423,10 @@ Click OK to apply this and start a new game!</translation>
     <message>
         <source>您确定要恢复初始参数并开始新游戏吗？</source>
         <translation>Do you really want to restore the defaults and start a new game?</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>

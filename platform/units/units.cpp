@@ -18,6 +18,7 @@
 #include "platform/controls/spoken_notices.h"
 #include "platform/controls/status_bar_widget.h"
 #include "platform/system/fatal.h"
+#include "platform/texts/translation.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/text_metrics.h"
 #include "platform/windows/unit_event_filter.h"
@@ -535,6 +536,9 @@ void PopupMenu(const UnitRef& windowRef, const UnitRef& menuEntry, std::optional
     const std::optional<ScreenPoint> cursor = EventCursor();
     const QPoint at = cursor ? QPoint(cursor->x, cursor->y) : QCursor::pos();
     menu->popup(QPoint(x.value_or(at.x() + 3), y.value_or(at.y() + 3)));
+    // No entry has the focus until an arrow key picks one, so a screen reader
+    // would not know that the menu opened.
+    SpeakText(Translate("Menu", "菜单"));
 }
 
 void AnnounceUnit(const UnitRef& ref)

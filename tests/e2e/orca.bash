@@ -21,7 +21,10 @@ start_orca() {
   : >"$ORCA_LOG"
   /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/orca_logged.py" "$ORCA_LOG" >"$WORK/orca.out" 2>&1 &
   ORCA_PID=$!
-  trap 'kill "$ORCA_PID" 2>/dev/null || true; kill "$BUS_PID" 2>/dev/null || true; cleanup' EXIT
+  # Orca is ended outright: asked to, it may wait long on the bus. ORCA_KEEP_LOG
+  # names a file to keep its log in, to look into a failure.
+  trap 'kill -KILL "$ORCA_PID" 2>/dev/null && wait "$ORCA_PID" 2>/dev/null; kill "$BUS_PID" 2>/dev/null || true
+        [ -z "${ORCA_KEEP_LOG:-}" ] || cp "$ORCA_LOG" "$ORCA_KEEP_LOG"; cleanup' EXIT
   # Orca says that it has started once it listens.
   ORCA_MARK=0
   heard_within 60 "" || fail "Orca did not start: $(tail -n 5 "$WORK/orca.out")"
@@ -49,6 +52,17 @@ heard() {
   for text in "$@"; do
     heard_within 30 "$text" || fail "Orca did not say '$text'; it said: $(said | tr '\n' '|')"
   done
+}
+
+# Orca says FIRST and, after it, THEN.
+heard_in_order() {
+  heard "$1"
+  local deadline=$((SECONDS + 30))
+  while [ "$SECONDS" -le "$deadline" ]; do
+    said | grep -F -A 1000 -- "$1" | tail -n +2 | grep -qF -- "$2" && return 0
+    sleep 0.2
+  done
+  fail "Orca did not say '$2' after '$1'; it said: $(said | tr '\n' '|')"
 }
 
 # Presses a key, as `xdotool key` takes it, and marks what follows as its answer.

@@ -1,24 +1,24 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Runs Orca with its debug log written line by line, so that a check can
-follow it while Orca runs.
+"""Runs Orca as its own launcher does, with its debug log in LOG written line
+by line, so that a check can follow it while Orca runs.
 
-  orca_logged.py LOG [ORCA OPTIONS]
+  orca_logged.py LOG
+
+Unlike the launcher, it neither looks for nor names itself as another Orca,
+so that checks run side by side, each with an Orca of its own.
 """
-import builtins
-import runpy
 import sys
 
-log = sys.argv[1]
-plain_open = builtins.open
+from orca import debug
 
+debug.debugLevel = debug.LEVEL_ALL
+debug.eventDebugLevel = debug.LEVEL_OFF
+debug.debugFile = open(sys.argv[1], "w", buffering=1, encoding="utf-8")
 
-def line_buffered_log(file, mode="r", *args, **kwargs):
-    if file == log and not args and "buffering" not in kwargs:
-        kwargs["buffering"] = 1
-    return plain_open(file, mode, *args, **kwargs)
+from orca import orca  # noqa: E402 (reads the debug settings as it loads)
 
-
-builtins.open = line_buffered_log
-sys.argv = ["orca", "--debug-file", log] + sys.argv[2:]
-runpy.run_path("/usr/bin/orca", run_name="__main__")
+manager = orca.getSettingsManager()
+manager.activate(None, {})
+sys.path.insert(0, manager.getPrefsDir())
+sys.exit(orca.main())
