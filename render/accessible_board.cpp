@@ -76,9 +76,8 @@ std::string SpokenDisks(std::int32_t peg)
         return PegDisks(peg);
     const auto between = std::int32_t(disks.size() - 2 * EndShown);
     const std::string betweenText = TranslateCount("Board", "，中间另有 %n 个盘，", nullptr, between);
-    return FillIn(Translate("Board", "从下到上：%1"),
-                  {NumberList(disks.begin(), disks.begin() + EndShown) + betweenText +
-                   NumberList(disks.end() - EndShown, disks.end())});
+    return FillIn(Translate("Board", "从下到上：%1"), {NumberList(disks.begin(), disks.begin() + EndShown) +
+                                                       betweenText + NumberList(disks.end() - EndShown, disks.end())});
 }
 
 // The two ways a disk is named, translated once for the whole board.

@@ -2,8 +2,8 @@
 #include "ui/main_window_view.h"
 
 #include "core/game_view.h"
-#include "platform/units/event_loop.h"
 #include "platform/texts/translation.h"
+#include "platform/units/event_loop.h"
 #include "platform/units/units.h"
 #include "render/accessible_board.h"
 #include "render/background.h"

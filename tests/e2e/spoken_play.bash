@@ -84,7 +84,27 @@ press shift+F10
 heard "$SAY_MENU"
 press Escape
 heard "$SAY_MAIN_PEG"
+
+# In the settings dialog each control says its value as it takes the
+# keyboard, and the value a key chooses: a number box its number, a list its
+# entry, a colour button and the palette's swatches their colours in words.
 press ctrl+Return
 heard "$SAY_DIALOG"
+heard_in_order "$SAY_DISKS" 5
+xdotool key Tab Tab Tab
+press Tab
+heard_in_order "$SAY_TARGET" "$SAY_PEGS"
+press Tab
+heard_in_order "$SAY_BORDER" "$SAY_NO_BORDER"
+press Down
+heard "$SAY_SUNKEN"
+press Tab
+heard "$SAY_COLOUR_MAGENTA"
+press Return
+heard "$SAY_MAGENTA"
+press Left
+heard "$SAY_VIOLET"
+press Return
+heard "$SAY_COLOUR_VIOLET"
 press Escape
 heard "$SAY_MAIN_PEG"
