@@ -603,6 +603,14 @@ Click OK to apply this and start a new game!</translation>
         <source>菜单</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>%1，已勾选</source>
+        <translation>%1, checked</translation>
+    </message>
+    <message>
+        <source>%1，未勾选</source>
+        <translation>%1, not checked</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

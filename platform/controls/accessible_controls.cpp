@@ -4,9 +4,11 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 
 #include "platform/controls/colour_names.h"
@@ -161,8 +163,70 @@ public:
     }
 };
 
+// A menu entry that shows a check mark or none, as Qt's own entries do, and
+// says which. Qt 6.4 tells a screen reader neither that an entry can be
+// checked nor of check menu items, and a screen reader says only "checked":
+// the entry's name says its state either way.
+constexpr char CheckEntryProperty[] = "torvaneCheckEntry";
+
+class CheckEntryAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit CheckEntryAccessible(QAction* action) : action_(action) {}
+
+    bool isValid() const override { return action_ && Menu(); }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override { return Menu() ? Menu()->windowHandle() : nullptr; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(Menu()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return {};
+        const std::string caption = FromQString(action_->text().remove(QLatin1Char('&')).trimmed());
+        return DisplayText(action_->isChecked() ? FillIn(Translate("Menu", "%1，已勾选"), {caption})
+                                                : FillIn(Translate("Menu", "%1，未勾选"), {caption}));
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        QMenu* menu = Menu();
+        return menu ? menu->actionGeometry(action_).translated(menu->mapToGlobal(QPoint(0, 0))) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        QMenu* menu = Menu();
+        state.invisible = !menu || !menu->isVisible();
+        state.focused = menu && menu->activeAction() == action_;
+        state.disabled = !action_->isEnabled();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && action_->isEnabled())
+            action_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QMenu* Menu() const { return action_ ? qobject_cast<QMenu*>(action_->parent()) : nullptr; }
+
+    QPointer<QAction> action_;
+};
+
 QAccessibleInterface* AccessibleControl(const QString&, QObject* object)
 {
+    if (auto* action = qobject_cast<QAction*>(object); action && action->property(CheckEntryProperty).toBool())
+        return new CheckEntryAccessible(action);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
@@ -234,6 +298,11 @@ void AnnounceWidget(QWidget* widget)
     announced = widget;
     QAccessibleEvent event(widget, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+void MarkCheckEntry(QAction* action)
+{
+    action->setProperty(CheckEntryProperty, true);
 }
 
 void ForgetAnnouncedWidget()

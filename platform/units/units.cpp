@@ -222,10 +222,14 @@ void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
             AddMenuEntries(*sub, window, i);
             continue;
         }
-        QAction* action = menu.addAction(DisplayText(entry.data.text));
+        // Marked before the menu holds it: a screen reader may ask after it at once.
+        auto* action = new QAction(DisplayText(entry.data.text), &menu);
+        if (entry.data.menuState & (menu_state::Checked | menu_state::Checkable))
+            MarkCheckEntry(action);
         action->setCheckable(entry.data.menuState & menu_state::Checked);
         action->setChecked(entry.data.menuState & menu_state::Checked);
         action->setEnabled(!(entry.data.menuState & menu_state::Disabled));
+        menu.addAction(action);
         // The command runs from the event loop once the menu has finished with
         // the click: a command that handles pending events (a message box, a
         // new game) would otherwise delete the closed menu under its own code.

@@ -79,9 +79,14 @@ done
 heard "$SAY_MAIN_PEG"
 
 # The board again when the main window has the keyboard back: after the
-# menu, whose opening is said, and after the settings dialog.
+# menu, whose opening is said, as is the state of each check entry.
 press shift+F10
 heard "$SAY_MENU"
+xdotool key Down Down Down Down
+press Down
+heard "$SAY_MUTE_UNCHECKED"
+press Down
+heard "$SAY_COUNT_CORRECT_CHECKED"
 press Escape
 heard "$SAY_MAIN_PEG"
 
