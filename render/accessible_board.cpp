@@ -66,18 +66,17 @@ std::string PegDisks(std::int32_t peg)
                          : FillIn(Translate("Board", "从下到上：%1"), {NumberList(disks.begin(), disks.end())});
 }
 
-// The peg's disks said in full, but for a tall stack only its ends: a
-// listener cannot keep hundreds of numbers in mind.
-std::string SpokenDisks(std::int32_t peg)
+// The numbers of the peg's disks from the bottom up, but for a tall stack
+// only its ends: a listener cannot keep hundreds of numbers in mind.
+std::string SpokenDisks(const std::vector<std::int32_t>& disks)
 {
     constexpr std::size_t EndShown = 10;
-    const std::vector<std::int32_t> disks = DisksFromBottom(peg);
     if (disks.size() <= 2 * EndShown)
-        return PegDisks(peg);
+        return NumberList(disks.begin(), disks.end());
     const auto between = std::int32_t(disks.size() - 2 * EndShown);
-    const std::string betweenText = TranslateCount("Board", "，中间另有 %n 个盘，", nullptr, between);
-    return FillIn(Translate("Board", "从下到上：%1"), {NumberList(disks.begin(), disks.begin() + EndShown) +
-                                                       betweenText + NumberList(disks.end() - EndShown, disks.end())});
+    return NumberList(disks.begin(), disks.begin() + EndShown) +
+           TranslateCount("Board", "，中间另有 %n 个盘，", nullptr, between) +
+           NumberList(disks.end() - EndShown, disks.end());
 }
 
 // The two ways a disk is named, translated once for the whole board.
@@ -141,7 +140,7 @@ void SpeakKeyboardColumn()
     const std::int32_t peg = Course.KeyboardColumn;
     if (peg < 1 || peg > Pegs.Size())
         return;
-    const std::string disks = SpokenDisks(peg);
+    const std::vector<std::int32_t> disks = DisksFromBottom(peg);
     SpeakText(disks.empty() ? PegTitle(peg) + Translate("Board", "，空")
-                            : FillIn(Translate("Board", "%1，%2"), {PegTitle(peg), disks}));
+                            : FillIn(Translate("Board", "%1，从下到上：%2"), {PegTitle(peg), SpokenDisks(disks)}));
 }

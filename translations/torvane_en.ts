@@ -85,16 +85,16 @@
         <source>键盘列：%1 柱</source>
         <translation>Keyboard column: peg %1</translation>
     </message>
-    <message>
-        <source>%1，%2</source>
-        <translation>%1, %2</translation>
-    </message>
     <message numerus="yes">
         <source>，中间另有 %n 个盘，</source>
         <translation>
             <numerusform>, %n more disk between, </numerusform>
             <numerusform>, %n more disks between, </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1，从下到上：%2</source>
+        <translation>%1, from the bottom up: %2</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,9 @@ heard "$SAY_MAIN_PEG"
 press ctrl+Return
 heard "$SAY_DIALOG"
 heard_in_order "$SAY_DISKS" 5
+# 25 disks for a tall stack below.
+xdotool key ctrl+a
+xdotool type 25
 xdotool key Tab Tab Tab
 press Tab
 heard_in_order "$SAY_TARGET" "$SAY_PEGS"
@@ -113,3 +116,7 @@ press Return
 heard "$SAY_COLOUR_VIOLET"
 press Escape
 heard "$SAY_MAIN_PEG"
+
+# A tall stack in full is its ends and how many lie between.
+press ctrl+i
+heard "$SAY_TALL_STACK"
