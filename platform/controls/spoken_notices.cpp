@@ -2,11 +2,11 @@
 #include "platform/controls/spoken_notices.h"
 
 #include <deque>
-#include <memory>
 
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -16,7 +16,8 @@ namespace {
 // so each keeps its own text and outlives the next ones for a while.
 class Notice : public QObject {
 public:
-    explicit Notice(QString text) : text_(std::move(text)) {}
+    // The application owns it, so that it goes before Qt's accessibility does.
+    explicit Notice(QString text) : QObject(qApp), text_(std::move(text)) {}
     const QString& Text() const { return text_; }
 
 private:
@@ -45,19 +46,21 @@ public:
 
 // Enough for a screen reader that lags behind a demonstration's pace.
 constexpr std::size_t NoticesKept = 32;
-std::deque<std::unique_ptr<Notice>> shown;
+std::deque<QPointer<Notice>> shown;
 QStringList pending;
 
 void ShowPending()
 {
-    auto notice = std::make_unique<Notice>(pending.join(QLatin1Char(' ')));
+    auto* notice = new Notice(pending.join(QLatin1Char(' ')));
     pending.clear();
-    QAccessible::registerAccessibleInterface(new NoticeAccessible(notice.get()));
-    QAccessibleEvent showing(notice.get(), QAccessible::ObjectShow);
+    QAccessible::registerAccessibleInterface(new NoticeAccessible(notice));
+    QAccessibleEvent showing(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&showing);
-    shown.push_back(std::move(notice));
-    if (shown.size() > NoticesKept)
+    shown.push_back(notice);
+    if (shown.size() > NoticesKept) {
+        delete shown.front();
         shown.pop_front();
+    }
 }
 }  // namespace
 

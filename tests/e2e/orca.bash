@@ -23,7 +23,7 @@ start_orca() {
   ORCA_PID=$!
   # Orca is ended outright: asked to, it may wait long on the bus. ORCA_KEEP_LOG
   # names a file to keep its log in, to look into a failure.
-  trap 'kill -KILL "$ORCA_PID" 2>/dev/null && wait "$ORCA_PID" 2>/dev/null; kill "$BUS_PID" 2>/dev/null || true
+  trap '{ kill -KILL "$ORCA_PID" && wait "$ORCA_PID"; } 2>/dev/null || true; kill "$BUS_PID" 2>/dev/null || true
         [ -z "${ORCA_KEEP_LOG:-}" ] || cp "$ORCA_LOG" "$ORCA_KEEP_LOG"; cleanup' EXIT
   # Orca says that it has started once it listens.
   ORCA_MARK=0
