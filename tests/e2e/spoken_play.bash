@@ -96,9 +96,6 @@ heard "$SAY_MAIN_PEG"
 press ctrl+Return
 heard "$SAY_DIALOG"
 heard_in_order "$SAY_DISKS" 5
-# 25 disks for a tall stack below.
-xdotool key ctrl+a
-xdotool type 25
 xdotool key Tab Tab Tab
 press Tab
 heard_in_order "$SAY_TARGET" "$SAY_PEGS"
@@ -114,6 +111,19 @@ press Left
 heard "$SAY_VIOLET"
 press Return
 heard "$SAY_COLOUR_VIOLET"
+# Round to the number of disks: 25 for a tall stack below.
+xdotool key Tab Tab Tab
+press Tab
+heard_in_order "$SAY_DISKS" 5
+xdotool key ctrl+a
+xdotool type 25
+xdotool key Return
+press Escape
+heard "$SAY_MAIN_PEG"
+
+# And after the about window.
+press F1
+heard "$SAY_ABOUT"
 press Escape
 heard "$SAY_MAIN_PEG"
 
