@@ -13,6 +13,7 @@ inline constexpr int Down = 40;
 inline constexpr int A = 'A';
 inline constexpr int D = 'D';
 inline constexpr int H = 'H';
+inline constexpr int I = 'I';
 inline constexpr int R = 'R';
 inline constexpr int Z = 'Z';
 inline constexpr int Menu = 93;

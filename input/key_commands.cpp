@@ -14,6 +14,7 @@
 #include "platform/system/process.h"
 #include "platform/texts/translation.h"
 #include "platform/units/units.h"
+#include "render/accessible_board.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
 
@@ -32,6 +33,10 @@ bool HandleKey(int keyCode, int modifiers, void (*openAboutWindow)(), void (*ope
     }
     if (modifiers == modifier::Ctrl && keyCode == key::R) {
         openRecordsWindow();
+        return true;
+    }
+    if (modifiers == modifier::Ctrl && keyCode == key::I) {
+        SpeakKeyboardColumn();
         return true;
     }
     if (keyCode == key::Enter) {

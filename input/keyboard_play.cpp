@@ -9,6 +9,7 @@
 #include "core/main_window_units.h"
 #include "input/drag.h"
 #include "input/key_codes.h"
+#include "platform/texts/translation.h"
 #include "platform/units/units.h"
 #include "render/accessible_board.h"
 #include "render/layout.h"
@@ -73,7 +74,11 @@ void PlayLetter(int letter)
 
 void StepColumn(int step)
 {
-    PointAt(std::clamp(Course.KeyboardColumn + step, 1, GameSettings.PegCount));
+    const std::int32_t peg = Course.KeyboardColumn + step;
+    // Sight shows the mark stay at the edge; a screen reader says it.
+    if (peg < 1 || peg > GameSettings.PegCount)
+        SpeakText(step < 0 ? Translate("Keys", "左边没有柱了") : Translate("Keys", "右边没有柱了"));
+    PointAt(std::clamp(peg, 1, GameSettings.PegCount));
 }
 
 void ShowMenuAtBoardCentre()

@@ -2,6 +2,7 @@
 #include "input/solver_help.h"
 
 #include "core/game_flow.h"
+#include "core/game_view.h"
 #include "core/hint_text.h"
 #include "core/main_window_units.h"
 #include "core/records.h"
@@ -25,7 +26,7 @@ void ShowHint()
         return;
     const std::string hint = HintText(PlanFromBoard());
     if (!hint.empty())
-        SetStatusText(状态条, status_part::Tip, hint);
+        View().ShowStatus(status_part::Tip, hint);
 }
 
 void StartDemonstration()

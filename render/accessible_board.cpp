@@ -20,32 +20,63 @@ std::int32_t DiskCountOn(std::int32_t peg)
     return count;
 }
 
+// "B 柱，主柱": the peg's letter, and whether it is the main peg.
+std::string PegTitle(std::int32_t peg)
+{
+    std::string title = FillIn(Translate("Board", "%1 柱"), {PegLetter(peg)});
+    if (peg == GameSettings.MainPeg)
+        title += Translate("Board", "，主柱");
+    return title;
+}
+
 std::string PegName(std::int32_t peg)
 {
-    std::string name = FillIn(Translate("Board", "%1 柱"), {PegLetter(peg)});
-    if (peg == GameSettings.MainPeg)
-        name += Translate("Board", "，主柱");
     const std::int32_t count = DiskCountOn(peg);
     if (count == 0)
-        return name + Translate("Board", "，空");
-    return name + TranslateCount("Board", "，%n 个盘", nullptr, count) +
+        return PegTitle(peg) + Translate("Board", "，空");
+    return PegTitle(peg) + TranslateCount("Board", "，%n 个盘", nullptr, count) +
            FillIn(Translate("Board", "，顶上 %1 号盘"), {std::to_string(TopDisk(peg))});
 }
 
-// The disks of the peg from the bottom up: longest first, or in reverse mode shortest first.
-std::string PegDisks(std::int32_t peg)
+// The numbers of the peg's disks from the bottom up: longest first, or in reverse mode shortest first.
+std::vector<std::int32_t> DisksFromBottom(std::int32_t peg)
 {
     const std::int32_t slots = Pegs[peg].Slots.Size();
-    std::string disks;
+    std::vector<std::int32_t> disks;
     for (std::int32_t i = 1; i <= slots; ++i) {
         const std::int32_t k = ReverseMode ? i : slots + 1 - i;
-        if (!IsOccupied(Pegs[peg].Slots[k]))
-            continue;
-        if (!disks.empty())
-            disks += ' ';
-        disks += std::to_string(k);
+        if (IsOccupied(Pegs[peg].Slots[k]))
+            disks.push_back(k);
     }
-    return disks.empty() ? std::string() : FillIn(Translate("Board", "从下到上：%1"), {disks});
+    return disks;
+}
+
+std::string NumberList(std::vector<std::int32_t>::const_iterator first, std::vector<std::int32_t>::const_iterator last)
+{
+    std::string list;
+    for (auto it = first; it != last; ++it)
+        list += (list.empty() ? "" : " ") + std::to_string(*it);
+    return list;
+}
+
+std::string PegDisks(std::int32_t peg)
+{
+    const std::vector<std::int32_t> disks = DisksFromBottom(peg);
+    return disks.empty() ? std::string()
+                         : FillIn(Translate("Board", "从下到上：%1"), {NumberList(disks.begin(), disks.end())});
+}
+
+// The numbers of the peg's disks from the bottom up, but for a tall stack
+// only its ends: a listener cannot keep hundreds of numbers in mind.
+std::string SpokenDisks(const std::vector<std::int32_t>& disks)
+{
+    constexpr std::size_t EndShown = 10;
+    if (disks.size() <= 2 * EndShown)
+        return NumberList(disks.begin(), disks.end());
+    const auto between = std::int32_t(disks.size() - 2 * EndShown);
+    return NumberList(disks.begin(), disks.begin() + EndShown) +
+           TranslateCount("Board", "，中间另有 %n 个盘，", nullptr, between) +
+           NumberList(disks.end() - EndShown, disks.end());
 }
 
 // The two ways a disk is named, translated once for the whole board.
@@ -102,4 +133,14 @@ void AnnounceKeyboardColumn()
         AnnounceUnit(DiskLabel(Course.Lift.LiftedDisk));
     else if (Course.KeyboardColumn >= 1 && Course.KeyboardColumn <= BoardView.Pegs.Size())
         AnnounceUnit(PegLabel(Course.KeyboardColumn));
+}
+
+void SpeakKeyboardColumn()
+{
+    const std::int32_t peg = Course.KeyboardColumn;
+    if (peg < 1 || peg > Pegs.Size())
+        return;
+    const std::vector<std::int32_t> disks = DisksFromBottom(peg);
+    SpeakText(disks.empty() ? PegTitle(peg) + Translate("Board", "，空")
+                            : FillIn(Translate("Board", "%1，从下到上：%2"), {PegTitle(peg), SpokenDisks(disks)}));
 }

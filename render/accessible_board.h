@@ -11,3 +11,6 @@ void DescribeBoard();
 // Turns a screen reader to what the keys point at: the disk they carry, or
 // else the peg of the keyboard's column.
 void AnnounceKeyboardColumn();
+// Has a screen reader say the peg of the keyboard's column in full: its
+// letter, whether it is the main peg, and its disks from the bottom up.
+void SpeakKeyboardColumn();

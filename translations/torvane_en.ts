@@ -85,6 +85,192 @@
         <source>键盘列：%1 柱</source>
         <translation>Keyboard column: peg %1</translation>
     </message>
+    <message numerus="yes">
+        <source>，中间另有 %n 个盘，</source>
+        <translation>
+            <numerusform>, %n more disk between, </numerusform>
+            <numerusform>, %n more disks between, </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1，从下到上：%2</source>
+        <translation>%1, from the bottom up: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>深灰色</source>
+        <translation>dark grey</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>中灰色</source>
+        <translation>medium grey</translation>
+    </message>
+    <message>
+        <source>银灰色</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>浅灰色</source>
+        <translation>light grey</translation>
+    </message>
+    <message>
+        <source>极浅灰色</source>
+        <translation>very light grey</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>淡红色</source>
+        <translation>pale red</translation>
+    </message>
+    <message>
+        <source>淡橙色</source>
+        <translation>pale orange</translation>
+    </message>
+    <message>
+        <source>淡黄色</source>
+        <translation>pale yellow</translation>
+    </message>
+    <message>
+        <source>淡绿色</source>
+        <translation>pale green</translation>
+    </message>
+    <message>
+        <source>淡青色</source>
+        <translation>pale cyan</translation>
+    </message>
+    <message>
+        <source>淡蓝色</source>
+        <translation>pale blue</translation>
+    </message>
+    <message>
+        <source>淡紫色</source>
+        <translation>pale violet</translation>
+    </message>
+    <message>
+        <source>淡粉色</source>
+        <translation>pale pink</translation>
+    </message>
+    <message>
+        <source>亮粉色</source>
+        <translation>hot pink</translation>
+    </message>
+    <message>
+        <source>浅橙色</source>
+        <translation>light orange</translation>
+    </message>
+    <message>
+        <source>浅黄色</source>
+        <translation>light yellow</translation>
+    </message>
+    <message>
+        <source>浅绿色</source>
+        <translation>light green</translation>
+    </message>
+    <message>
+        <source>浅青色</source>
+        <translation>light cyan</translation>
+    </message>
+    <message>
+        <source>天蓝色</source>
+        <translation>sky blue</translation>
+    </message>
+    <message>
+        <source>浅紫色</source>
+        <translation>light violet</translation>
+    </message>
+    <message>
+        <source>浅玫红色</source>
+        <translation>light rose</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>青色</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>紫色</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>品红色</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>暗红色</source>
+        <translation>dark red</translation>
+    </message>
+    <message>
+        <source>棕色</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>橄榄色</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>深绿色</source>
+        <translation>dark green</translation>
+    </message>
+    <message>
+        <source>蓝绿色</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>海军蓝</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>靛青色</source>
+        <translation>indigo</translation>
+    </message>
+    <message>
+        <source>深紫色</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>无颜色</source>
+        <translation>no colour</translation>
+    </message>
+    <message>
+        <source>红 %1 绿 %2 蓝 %3</source>
+        <translation>red %1, green %2, blue %3</translation>
+    </message>
 </context>
 <context>
     <name>ColourPicker</name>
@@ -188,6 +374,10 @@
         <source>您 出色 地完成了原地打转！= =</source>
         <translation>You have brilliantly gone round in a circle! = =</translation>
     </message>
+    <message>
+        <source>继续游戏</source>
+        <translation>Game resumed</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -273,6 +463,17 @@
     <message>
         <source>提示：从 %1 到 %2（还需 %3 步）</source>
         <translation>Hint: from %1 to %2 (%3 moves to go)</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>左边没有柱了</source>
+        <translation>No peg further left</translation>
+    </message>
+    <message>
+        <source>右边没有柱了</source>
+        <translation>No peg further right</translation>
     </message>
 </context>
 <context>
@@ -401,6 +602,18 @@ Click OK to apply this and start a new game!</translation>
     <message>
         <source>您确定要恢复初始参数并开始新游戏吗？</source>
         <translation>Do you really want to restore the defaults and start a new game?</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>%1，已勾选</source>
+        <translation>%1, checked</translation>
+    </message>
+    <message>
+        <source>%1，未勾选</source>
+        <translation>%1, not checked</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "platform/units/units.h"
 #include "platform/windows/screen.h"
 #include "platform/windows/termination.h"
+#include "render/accessible_board.h"
 #include "render/layout.h"
 #include "settings/saved_settings.h"
 #include "settings/window_placement.h"
@@ -20,6 +21,8 @@ void OnMainWindowCreated()
     LoadSettings();
     NewGame();
     WindowInitialising = false;
+    // A screen reader meets the board, not only the window's title.
+    WhenWindowFocused(主窗口, AnnounceKeyboardColumn);
 }
 
 void OnMainWindowResized()

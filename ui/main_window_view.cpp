@@ -2,8 +2,10 @@
 #include "ui/main_window_view.h"
 
 #include "core/game_view.h"
+#include "platform/texts/translation.h"
 #include "platform/units/event_loop.h"
 #include "platform/units/units.h"
+#include "render/accessible_board.h"
 #include "render/background.h"
 #include "render/layout.h"
 #include "render/scene_builder.h"
@@ -18,18 +20,30 @@ public:
     void BuildBoardElements() override { ::BuildBoardElements(); }
     void LayoutScene() override { ::LayoutScene(); }
     void NextBackground() override { ::NextBackground(); }
-    void ShowStatus(int part, const std::string& text) override { SetStatusText(状态条, part, text); }
+    void ShowStatus(int part, const std::string& text) override
+    {
+        SetStatusText(状态条, part, text);
+        // A player who cannot see the bar hears its news, though not each tick of the clock.
+        if (part != status_part::Time)
+            SpeakText(text);
+    }
     void RunClock(bool running) override { Set(GameClock, prop::Interval, running ? ClockPeriod : 0); }
 
     void ShowPaused(bool paused) override
     {
+        const bool wasPaused = Get(标签暂停, prop::Visible);
         if (paused)
             PlacePauseCover();
         Set(标签暂停, prop::Visible, paused);
         Set(菜单暂停, prop::MenuChecked, paused);
-        // The cover hides the board from the eye; a screen reader says so.
-        if (paused)
+        // The cover hides the board from the eye; a screen reader says so,
+        // and when it goes, turns back to the board.
+        if (paused) {
             AnnounceUnit(标签暂停);
+        } else if (wasPaused) {
+            SpeakText(Translate("Game", "继续游戏"));
+            AnnounceKeyboardColumn();
+        }
     }
 
     void LiftCancelled() override { ReleaseMouse(); }

@@ -19,5 +19,12 @@ void SetAccessibleTexts(QWidget* widget, const std::string& name, const std::str
 void ShowAccessibleTexts(QWidget* widget, const UnitTemplate& unit);
 // Turns the screen reader's attention to the widget, as to a control that
 // takes the focus: it reads the widget's name and description. The keys still
-// go where they went.
+// go where they went. Turned to it already, it says the widget's name again.
 void AnnounceWidget(QWidget* widget);
+class QAction;
+
+// Has a screen reader say of a menu entry whether it is checked, also while
+// it is not (the entry is no checkable action, which would show an empty box).
+void MarkCheckEntry(QAction* action);
+// The next AnnounceWidget turns a screen reader again, as after a real focus change.
+void ForgetAnnouncedWidget();

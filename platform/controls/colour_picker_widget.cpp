@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/controls/colour_picker_widget.h"
 
+#include <QAccessible>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -15,22 +16,12 @@
 #include <optional>
 #include <vector>
 
+#include "platform/controls/colour_names.h"
 #include "platform/texts/translation.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/unit_registry.h"
 
 namespace {
-// Eight columns: greys, then the hues from light to dark.
-constexpr Colour PaletteColours[] = {
-    Rgb(0, 0, 0),       Rgb(64, 64, 64),    Rgb(128, 128, 128), Rgb(160, 160, 160), Rgb(192, 192, 192),
-    Rgb(224, 224, 224), Rgb(240, 240, 240), Rgb(255, 255, 255), Rgb(255, 204, 204), Rgb(255, 229, 204),
-    Rgb(255, 255, 204), Rgb(204, 255, 204), Rgb(204, 255, 255), Rgb(204, 229, 255), Rgb(229, 204, 255),
-    Rgb(255, 204, 229), Rgb(255, 104, 180), Rgb(255, 183, 111), Rgb(255, 255, 102), Rgb(102, 255, 102),
-    Rgb(102, 255, 255), Rgb(0, 136, 255),   Rgb(178, 102, 255), Rgb(255, 102, 178), Rgb(255, 0, 0),
-    Rgb(255, 90, 11),   Rgb(255, 255, 0),   Rgb(0, 255, 0),     Rgb(0, 255, 255),   Rgb(0, 0, 255),
-    Rgb(128, 0, 255),   Rgb(255, 0, 255),   Rgb(153, 0, 0),     Rgb(153, 76, 0),    Rgb(153, 153, 0),
-    Rgb(0, 128, 0),     Rgb(0, 128, 128),   Rgb(0, 0, 128),     Rgb(76, 0, 153),    Rgb(128, 0, 128),
-};
 constexpr int PaletteColumns = 8;
 constexpr int SwatchSize = 18;
 
@@ -141,6 +132,9 @@ void ColourPickerWidget::SetValue(Colour colour)
 {
     colour_ = colour;
     update();
+    // A screen reader calls the picker by its colour too.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 void ColourPickerWidget::paintEvent(QPaintEvent*)
@@ -225,6 +219,9 @@ void ColourPickerWidget::AddSwatches(QMenu& menu, std::optional<Colour>& chosen)
         swatch->setFixedSize(SwatchSize, SwatchSize);
         swatch->setAutoRaise(true);
         swatch->setToolTip(ToQColor(colour).name());
+        // A screen reader says the colour, not its code in the tip.
+        swatch->setAccessibleName(ToQString(ColourInWords(colour)));
+        swatch->setAccessibleDescription(ToQString(ColourValuesInWords(colour)));
         connect(swatch, &QToolButton::clicked, &menu, [colour, &menu, &chosen] {
             chosen = colour;
             menu.close();

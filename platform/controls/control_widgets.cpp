@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "platform/controls/label_widget.h"
+#include "platform/controls/spoken_notices.h"
 #include "platform/pictures/picture.h"
 #include "platform/texts/conversions.h"
 #include "platform/texts/translation.h"
@@ -221,6 +222,9 @@ void EditBoxWidget::SetContent(const std::string& text)
     if (shown == line_->text())
         return;
     line_->setText(shown);
+    // A number the player hears typed may be set to another.
+    if (line_->hasFocus())
+        SpeakNotice(shown);
     Raise(unit_, Event::ContentChanged);
 }
 
@@ -314,6 +318,11 @@ QWidget* CreateComboBox(const UnitRef& unit, const UnitTemplate& look, QWidget* 
     combo->setFocusPolicy(look.tabStop ? Qt::StrongFocus : Qt::NoFocus);
     // Only the player's choice raises the event, not a selection set by the program.
     QObject::connect(combo, &QComboBox::activated, combo, [unit] { Raise(unit, Event::SelectionChanged); });
+    // Orca says nothing of a new entry chosen by a key in the closed list.
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+        if (combo->hasFocus())
+            SpeakNotice(combo->currentText());
+    });
     return combo;
 }
 

@@ -124,6 +124,9 @@ namespace menu_state {
 inline constexpr unsigned Hidden = 1;
 inline constexpr unsigned Disabled = 2;
 inline constexpr unsigned Checked = 4;
+// Given a check mark or had it taken away at least once: a screen reader says
+// whether it has one, as the eye sees.
+inline constexpr unsigned Checkable = 8;
 }  // namespace menu_state
 
 // One unit of a window template, and also the stored record of a live unit:

@@ -120,7 +120,10 @@ void SetMenuProperty(UnitRecord& unit, int number, const PropertyValue& value)
 {
     switch (number) {
     case prop::MenuCaption.number: unit.data.text = AsText(value); break;
-    case prop::MenuChecked.number: SetMenuFlag(unit, menu_state::Checked, AsInt(value) != 0); break;
+    case prop::MenuChecked.number:
+        SetMenuFlag(unit, menu_state::Checked, AsInt(value) != 0);
+        SetMenuFlag(unit, menu_state::Checkable, true);
+        break;
     case prop::MenuDisabled.number: SetMenuFlag(unit, menu_state::Disabled, AsInt(value) != 0); break;
     case prop::MenuVisible.number: SetMenuFlag(unit, menu_state::Hidden, AsInt(value) == 0); break;
     default: TypeMismatchStop();

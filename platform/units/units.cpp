@@ -15,9 +15,11 @@
 #include "platform/controls/colour_picker_widget.h"
 #include "platform/controls/control_widgets.h"
 #include "platform/controls/label_widget.h"
+#include "platform/controls/spoken_notices.h"
 #include "platform/controls/status_bar_widget.h"
 #include "platform/controls/table_widget.h"
 #include "platform/system/fatal.h"
+#include "platform/texts/translation.h"
 #include "platform/windows/qt_convert.h"
 #include "platform/windows/text_metrics.h"
 #include "platform/windows/unit_event_filter.h"
@@ -226,10 +228,14 @@ void AddMenuEntries(QMenu& menu, WindowRecord& window, std::size_t parentIndex)
             AddMenuEntries(*sub, window, i);
             continue;
         }
-        QAction* action = menu.addAction(DisplayText(entry.data.text));
+        // Marked before the menu holds it: a screen reader may ask after it at once.
+        auto* action = new QAction(DisplayText(entry.data.text), &menu);
+        if (entry.data.menuState & (menu_state::Checked | menu_state::Checkable))
+            MarkCheckEntry(action);
         action->setCheckable(entry.data.menuState & menu_state::Checked);
         action->setChecked(entry.data.menuState & menu_state::Checked);
         action->setEnabled(!(entry.data.menuState & menu_state::Disabled));
+        menu.addAction(action);
         // The command runs from the event loop once the menu has finished with
         // the click: a command that handles pending events (a message box, a
         // new game) would otherwise delete the closed menu under its own code.
@@ -540,6 +546,9 @@ void PopupMenu(const UnitRef& windowRef, const UnitRef& menuEntry, std::optional
     const std::optional<ScreenPoint> cursor = EventCursor();
     const QPoint at = cursor ? QPoint(cursor->x, cursor->y) : QCursor::pos();
     menu->popup(QPoint(x.value_or(at.x() + 3), y.value_or(at.y() + 3)));
+    // No entry has the focus until an arrow key picks one, so a screen reader
+    // would not know that the menu opened.
+    SpeakText(Translate("Menu", "菜单"));
 }
 
 void AnnounceUnit(const UnitRef& ref)
@@ -547,6 +556,32 @@ void AnnounceUnit(const UnitRef& ref)
     UnitRecord& unit = CheckedUnit(ref);
     if (unit.widget)
         AnnounceWidget(unit.widget);
+}
+
+void SpeakText(const std::string& text)
+{
+    SpeakNotice(DisplayText(text).trimmed());
+}
+
+void WhenWindowFocused(const UnitRef& ref, std::function<void()> task)
+{
+    class Observer : public QObject {
+    public:
+        explicit Observer(QObject* window, std::function<void()> task) : QObject(window), task_(std::move(task)) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::FocusIn) {
+                ForgetAnnouncedWidget();
+                QTimer::singleShot(0, this, task_);
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> task_;
+    };
+    QWidget* window = LoadedWindow(ref.window).Widget();
+    window->installEventFilter(new Observer(window, std::move(task)));
 }
 
 bool ScreenReaderListening()

@@ -68,7 +68,16 @@ void PopupMenu(const UnitRef& window, const UnitRef& menuEntry, std::optional<st
                std::optional<std::int32_t> y = std::nullopt);
 // Turns a screen reader's attention to the unit, which reads its name and
 // description as it would a control's that takes the focus.
+// When the screen reader is on that unit already, it says the unit's name again.
 void AnnounceUnit(const UnitRef& unit);
+// Has a screen reader say the text once the event being handled is done,
+// after what it says of the unit announced meanwhile, without moving its
+// attention; texts given while one event is handled are said together.
+void SpeakText(const std::string& text);
+// Runs `task` each time the window takes the keyboard (given back after a
+// menu, a dialog or another program, or at its first showing), after Qt has
+// told a screen reader of the focus: the task can turn its attention on.
+void WhenWindowFocused(const UnitRef& window, std::function<void()> task);
 // Whether a screen reader or other assistive technology listens: until one
 // does, texts that only it reads need not be kept up to date.
 bool ScreenReaderListening();

@@ -73,7 +73,10 @@ xdotool key ctrl+Return
 dialog="$WORK/dialog.txt"
 tree nodes 设置游戏参数 >"$dialog"
 for name in 盘数 柱数 主柱; do has_node "$dialog" text "$name" ""; done
-for name in 颜色\ 1 颜色\ 2 颜色\ 3; do has_node "$dialog" "push button" "$name" ""; done
+# A colour button is called by its colour too.
+for name in 颜色\ 1 颜色\ 2 颜色\ 3; do
+  grep -qP "^push button\t$name，." "$dialog" || fail "no colour button $name with its colour"
+done
 has_node "$dialog" label 盘数： ""
 has_node "$dialog" "push button" 必看 ""
 for name in 修改对象 渐变方式 边框; do grep -qP "^combo box\t$name\t" "$dialog" || fail "no list named $name: $(cut -f1-2 "$dialog" | tr "\n" "|")"; done
