@@ -84,6 +84,191 @@
         <source>键盘列：%1 柱</source>
         <translation>鍵盤列：%1 柱</translation>
     </message>
+    <message numerus="yes">
+        <source>，中间另有 %n 个盘，</source>
+        <translation>
+            <numerusform>，中間另有 %n 個盤，</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1，从下到上：%2</source>
+        <translation>%1，從下到上：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Colour</name>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>深灰色</source>
+        <translation>深灰色</translation>
+    </message>
+    <message>
+        <source>灰色</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>中灰色</source>
+        <translation>中灰色</translation>
+    </message>
+    <message>
+        <source>银灰色</source>
+        <translation>銀灰色</translation>
+    </message>
+    <message>
+        <source>浅灰色</source>
+        <translation>淺灰色</translation>
+    </message>
+    <message>
+        <source>极浅灰色</source>
+        <translation>極淺灰色</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>淡红色</source>
+        <translation>淡紅色</translation>
+    </message>
+    <message>
+        <source>淡橙色</source>
+        <translation>淡橙色</translation>
+    </message>
+    <message>
+        <source>淡黄色</source>
+        <translation>淡黃色</translation>
+    </message>
+    <message>
+        <source>淡绿色</source>
+        <translation>淡綠色</translation>
+    </message>
+    <message>
+        <source>淡青色</source>
+        <translation>淡青色</translation>
+    </message>
+    <message>
+        <source>淡蓝色</source>
+        <translation>淡藍色</translation>
+    </message>
+    <message>
+        <source>淡紫色</source>
+        <translation>淡紫色</translation>
+    </message>
+    <message>
+        <source>淡粉色</source>
+        <translation>淡粉色</translation>
+    </message>
+    <message>
+        <source>亮粉色</source>
+        <translation>亮粉色</translation>
+    </message>
+    <message>
+        <source>浅橙色</source>
+        <translation>淺橙色</translation>
+    </message>
+    <message>
+        <source>浅黄色</source>
+        <translation>淺黃色</translation>
+    </message>
+    <message>
+        <source>浅绿色</source>
+        <translation>淺綠色</translation>
+    </message>
+    <message>
+        <source>浅青色</source>
+        <translation>淺青色</translation>
+    </message>
+    <message>
+        <source>天蓝色</source>
+        <translation>天藍色</translation>
+    </message>
+    <message>
+        <source>浅紫色</source>
+        <translation>淺紫色</translation>
+    </message>
+    <message>
+        <source>浅玫红色</source>
+        <translation>淺玫紅色</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>紅色</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>黃色</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>綠色</translation>
+    </message>
+    <message>
+        <source>青色</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>藍色</translation>
+    </message>
+    <message>
+        <source>紫色</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>品红色</source>
+        <translation>品紅色</translation>
+    </message>
+    <message>
+        <source>暗红色</source>
+        <translation>暗紅色</translation>
+    </message>
+    <message>
+        <source>棕色</source>
+        <translation>棕色</translation>
+    </message>
+    <message>
+        <source>橄榄色</source>
+        <translation>橄欖色</translation>
+    </message>
+    <message>
+        <source>深绿色</source>
+        <translation>深綠色</translation>
+    </message>
+    <message>
+        <source>蓝绿色</source>
+        <translation>藍綠色</translation>
+    </message>
+    <message>
+        <source>海军蓝</source>
+        <translation>海軍藍</translation>
+    </message>
+    <message>
+        <source>靛青色</source>
+        <translation>靛青色</translation>
+    </message>
+    <message>
+        <source>深紫色</source>
+        <translation>深紫色</translation>
+    </message>
+    <message>
+        <source>无颜色</source>
+        <translation>無顏色</translation>
+    </message>
+    <message>
+        <source>红 %1 绿 %2 蓝 %3</source>
+        <translation>紅 %1 綠 %2 藍 %3</translation>
+    </message>
 </context>
 <context>
     <name>ColourPicker</name>
@@ -186,6 +371,10 @@
         <source>您 出色 地完成了原地打转！= =</source>
         <translation>您 出色 地完成了原地打轉！= =</translation>
     </message>
+    <message>
+        <source>继续游戏</source>
+        <translation>繼續遊戲</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -271,6 +460,17 @@
     <message>
         <source>提示：从 %1 到 %2（还需 %3 步）</source>
         <translation>提示：從 %1 到 %2（還需 %3 步）</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>左边没有柱了</source>
+        <translation>左邊沒有柱了</translation>
+    </message>
+    <message>
+        <source>右边没有柱了</source>
+        <translation>右邊沒有柱了</translation>
     </message>
 </context>
 <context>
@@ -399,6 +599,18 @@
     <message>
         <source>您确定要恢复初始参数并开始新游戏吗？</source>
         <translation>您確定要還原初始參數並開始新遊戲嗎？</translation>
+    </message>
+    <message>
+        <source>%1，已勾选</source>
+        <translation>%1，已勾選</translation>
+    </message>
+    <message>
+        <source>%1，未勾选</source>
+        <translation>%1，未勾選</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>選單</translation>
     </message>
 </context>
 <context>
