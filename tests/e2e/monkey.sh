@@ -147,7 +147,7 @@ window_point() {
 }
 
 KEYS=(Return ctrl+Return space F1 ctrl+KP_Add ctrl+KP_Subtract shift+KP_Add shift+KP_Subtract
-      alt+KP_Add alt+KP_Subtract minus ctrl+minus Tab Up Down Left Right 1 5 9 0 BackSpace Return space ctrl+h ctrl+r)
+      alt+KP_Add alt+KP_Subtract minus ctrl+minus Tab Up Down Left Right 1 5 9 0 BackSpace Return space ctrl+h ctrl+r ctrl+i)
 
 # The board as the window shows it, below the pegs' tops (where no lifted disk
 # floats and no keyboard mark stands) and above the status bar: "W H checksum".
