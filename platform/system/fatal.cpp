@@ -26,10 +26,11 @@ void SetFatalStopDisplay(FatalStopDisplay display)
 void FatalStop(int errorNumber, const std::string& message)
 {
     const std::string text = FatalStopText(errorNumber, message);
-    if (!installedDisplay || !installedDisplay(text)) {
-        // No window system to show it on: the terminal is the only place left.
-        std::fputs(text.c_str(), stderr);
-    }
+    // Written out as well as shown: whoever keeps the game's output (a
+    // terminal, a log) learns what stopped it after the box is gone.
+    std::fputs(text.c_str(), stderr);
+    if (installedDisplay)
+        installedDisplay(text);
     std::fflush(nullptr);
     // Exit at once: the program's state is not trusted to unwind cleanly.
     std::_Exit(-1);

@@ -24,12 +24,12 @@ inline constexpr const char* EventUnitOutsideHandlerText = "“取事件组件�
 // number and the message where there are any.
 std::string FatalStopText(int errorNumber, const std::string& message);
 
-// Shows the fatal stop's text to the player and waits until it is read;
-// false where there is no window system to show it on. The window services
-// install theirs, the message box, when they start.
-using FatalStopDisplay = bool (*)(const std::string& text);
+// Shows the fatal stop's text to the player and waits until it is read,
+// where there is a window system to show it on. The window services install
+// theirs, the message box, when they start.
+using FatalStopDisplay = void (*)(const std::string& text);
 void SetFatalStopDisplay(FatalStopDisplay display);
 
-// Shows the text on the installed display, or without one on the standard
-// error stream, then exits.
+// Writes the text to the standard error stream, shows it on the installed
+// display, then exits.
 [[noreturn]] void FatalStop(int errorNumber, const std::string& message);

@@ -40,15 +40,14 @@ void ConnectWhileReadingFonts(int& argc, char** argv)
 #endif
 }
 
-bool ShowFatalStop(const std::string& text)
+void ShowFatalStop(const std::string& text)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return false;
+        return;
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误"), QString::fromUtf8(text).remove(QLatin1Char('\r')),
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-    return true;
 }
 }  // namespace
 

@@ -567,21 +567,30 @@ void WhenWindowFocused(const UnitRef& ref, std::function<void()> task)
 {
     class Observer : public QObject {
     public:
-        explicit Observer(QObject* window, std::function<void()> task) : QObject(window), task_(std::move(task)) {}
+        Observer(QObject* window, const UnitRef& ref, std::function<void()> task)
+            : QObject(window), ref_(ref), task_(std::move(task))
+        {
+        }
         bool eventFilter(QObject*, QEvent* event) override
         {
             if (event->type() == QEvent::FocusIn) {
                 ForgetAnnouncedWidget();
-                QTimer::singleShot(0, this, task_);
+                // A window unloaded before the task's turn (closed, or the
+                // game ended) has no units left for it to read.
+                QTimer::singleShot(0, this, [this] {
+                    if (UnitExists(ref_))
+                        task_();
+                });
             }
             return false;
         }
 
     private:
+        UnitRef ref_;
         std::function<void()> task_;
     };
     QWidget* window = LoadedWindow(ref.window).Widget();
-    window->installEventFilter(new Observer(window, std::move(task)));
+    window->installEventFilter(new Observer(window, ref, std::move(task)));
 }
 
 bool ScreenReaderListening()

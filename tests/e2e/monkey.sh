@@ -282,7 +282,9 @@ launch
 
 # The hang check itself: a stopped game must go unanswered, a running one answered.
 kill -STOP "$GAME_PID"
-! "$PING" "$GAME_WINDOW" 5000 || fail "a stopped game answered the ping"
+status=0
+"$PING" "$GAME_WINDOW" 5000 || status=$?
+[ "$status" -eq 1 ] || fail "a stopped game's window gave the ping probe status $status, not 1 (no answer)"
 kill -CONT "$GAME_PID"
 "$PING" "$GAME_WINDOW" 5000 || fail "a running game did not answer the ping"
 

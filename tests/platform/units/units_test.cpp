@@ -410,6 +410,24 @@ private slots:
         QVERIFY(UnitExists(锚窗口));
     }
 
+    void aFocusTaskRunsAfterTheFocusOnlyWhileItsWindowIsLoaded()
+    {
+        int runs = 0;
+        WhenWindowFocused(测试窗口, [&] { runs += Get(标签甲, prop::Visible) ? 1 : 0; });
+        QFocusEvent focusIn(QEvent::FocusIn);
+        QCoreApplication::sendEvent(WidgetOf(测试窗口), &focusIn);
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE(runs, 1);
+        // The focus comes back while the window is being unloaded (from a
+        // window it owns, closed with it): the task's turn comes too late.
+        FindWindow(TestWindowId)->self->data.events = {
+            {Event::Destroying, [&](EventArgs&) { QCoreApplication::sendEvent(WidgetOf(测试窗口), &focusIn); }}};
+        DestroyUnit(测试窗口);
+        QTRY_VERIFY(!UnitExists(测试窗口));
+        QTest::qWait(50);
+        QCOMPARE(runs, 1);
+    }
+
     void aUnitDestroyedDuringItsHandlersWaitLivesUntilTheHandlerEnds()
     {
         LabelUnit clone;
