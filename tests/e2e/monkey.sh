@@ -19,7 +19,7 @@ mkdir -p "$REPORT"
 RANDOM=$SEED
 START=$SECONDS
 
-ACTIONS=0 RUNS=0 CRASHES=0 SANITIZER_REPORTS=0 HANGS=0 OTHER_PROBLEMS=0
+ACTIONS=0 RUNS=0 CRASHES=0 SANITIZER_REPORTS=0 HANGS=0 OTHER_PROBLEMS=0 FATAL_STOPS=0
 ADOPTED=0
 GAME_WINDOW=""
 
@@ -65,20 +65,37 @@ launch() {
   fi
 }
 
+# The game's fatal stops write their text to game.log, a game started by the
+# game itself too, whose exit status the monkey never learns.
+fatal_stops_in_log() { grep -c "运行时出错" "$REPORT/game.log" || true; }
+last_fatal_stop() {
+  tr -d '\r' <"$REPORT/game.log" |
+    awk '/运行时出错/ { text = "" } /^错误(代码|信息)/ { text = text (text ? " " : "") $0 } END { print text }'
+}
+
 # Notes how the game ended, when it has, and starts it (or takes it) again.
 keep_game_running() {
   kill -0 "$GAME_PID" 2>/dev/null && return 0
-  if [ "$ADOPTED" -eq 1 ]; then
+  local status=unknown found
+  if [ "$ADOPTED" -eq 0 ]; then
+    status=0
+    wait "$GAME_PID" || status=$?
+  fi
+  found=$(fatal_stops_in_log)
+  if [ "$found" -gt "$FATAL_STOPS" ]; then
+    FATAL_STOPS=$found
+    CRASHES=$(( CRASHES + 1 ))
+    note "PROBLEM: the game stopped on an error: $(last_fatal_stop)"
+  elif [ "$status" = 255 ]; then
+    CRASHES=$(( CRASHES + 1 ))
+    note "PROBLEM: the game ended with status 255, as a fatal stop does, without its text"
+  elif [ "$status" != unknown ] && [ "$status" -gt 128 ]; then
+    CRASHES=$(( CRASHES + 1 ))
+    note "PROBLEM: the game crashed with signal $(( status - 128 ))"
+  elif [ "$status" = unknown ]; then
     note "the game ended (started by the game itself: its status is unknown)"
   else
-    local status=0
-    wait "$GAME_PID" || status=$?
-    if [ "$status" -gt 128 ]; then
-      CRASHES=$(( CRASHES + 1 ))
-      note "PROBLEM: the game crashed with signal $(( status - 128 ))"
-    else
-      note "the game ended with status $status"
-    fi
+    note "the game ended with status $status"
   fi
   local successor
   if successor=$(game_started_by_the_game); then
