@@ -297,13 +297,22 @@ cp "$GAME_BINARY" "$WORK/torvane"
 launch
 [ -n "$GAME_WINDOW" ] || fail "the game did not start"
 
-# The hang check itself: a stopped game must go unanswered, a running one answered.
+# The hang check itself: a running game must answer, a stopped one go
+# unanswered. A window that Qt replaced while the game started is gone
+# (status 2): the main window is found again.
+status=0
+"$PING" "$GAME_WINDOW" 5000 || status=$?
+if [ "$status" -eq 2 ]; then
+  find_main_window
+  status=0
+  "$PING" "$GAME_WINDOW" 5000 || status=$?
+fi
+[ "$status" -eq 0 ] || fail "a running game's window gave the ping probe status $status, not 0 (an answer)"
 kill -STOP "$GAME_PID"
 status=0
 "$PING" "$GAME_WINDOW" 5000 || status=$?
-[ "$status" -eq 1 ] || fail "a stopped game's window gave the ping probe status $status, not 1 (no answer)"
 kill -CONT "$GAME_PID"
-"$PING" "$GAME_WINDOW" 5000 || fail "a running game did not answer the ping"
+[ "$status" -eq 1 ] || fail "a stopped game's window gave the ping probe status $status, not 1 (no answer)"
 
 echo "seconds,pid,rss_kb" >"$REPORT/memory.csv"
 sample_memory
